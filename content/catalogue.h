@@ -1,0 +1,73 @@
+#pragma once
+// The examination's content model: three sections of pages of eight kinds,
+// 140 questions with four options each. Loaded once at start-up from the
+// JSON files compiled into the program, never changed afterwards.
+// Everything that follows from a page's kind and a question's number (tab
+// captions, option captions, clip names) is derived here, never stored.
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <vector>
+
+enum class genre {
+    ecoute_image,
+    ecoute_hf,
+    ecoute_simple,
+    ecoute_groupe,
+    phrase_correcte,
+    phrase_a_trou,
+    texte_a_trous,
+    lecture,
+};
+
+struct question {
+    int numero = 0;
+    std::array<QString, 4> options; // A, B, C, D; empty on ecoute_image
+    QString enonce;                 // the stem: phrase_a_trou and lecture only
+    QString image;                  // picture record name: ecoute_image only
+};
+
+struct page {
+    int section = 0;
+    ::genre genre = genre::ecoute_image;
+    std::vector<question> questions;
+    QStringList texte; // the passage, line by line: texte_a_trous and lecture only
+};
+
+class catalogue {
+public:
+    // Loads the built-in catalogue; throws AppError naming the file and the
+    // page or question at fault.
+    static catalogue load();
+    // The same from three files on disk (tests and fixtures).
+    static catalogue load_files(const QString& section1, const QString& section2,
+                                const QString& section3);
+
+    const std::vector<page>& pages(int section) const;
+
+    struct located {
+        const ::question* question = nullptr;
+        const ::page* page = nullptr;
+    };
+    // The question numbered 1 to 140 and the page that holds it; nulls outside.
+    located question_by_number(int numero) const;
+
+private:
+    std::array<std::vector<page>, 3> sections_;
+};
+
+// "Question 1", "Questions 43-45".
+QString tab_caption(const page& p);
+// "Question 91": sub-pages of multi-question section-3 pages.
+QString sub_page_caption(const question& q);
+// "A" (ecoute_image), "A.足球迷" (texte_a_trous), "A. 排球" (all others);
+// letter is 0 to 3.
+QString option_caption(genre g, int letter, const QString& text);
+
+// Clip file names, derived from kind and number: {"Q01_h.mp3", "Q01_f.mp3"}
+// for the two-clip kinds, {"Q31.mp3"} for ecoute_simple and questions of an
+// ecoute_groupe page, nothing elsewhere.
+QStringList clip_names(genre g, int numero);
+// The shared clip of an ecoute_groupe page: "Q43-45.mp3".
+QString shared_clip_name(const page& p);

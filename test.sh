@@ -1,0 +1,7 @@
+#!/bin/sh
+# Installs what is missing, builds, and runs every test.
+set -eu
+cd "$(dirname "$0")"
+./setup.sh
+./build.sh
+cd build && ctest --output-on-failure -j2
