@@ -1,0 +1,307 @@
+#include "app/hsk.h"
+
+#include "about/Aproposde.h"
+#include "about/emblem.h"
+#include "platform/bevel_panel.h"
+#include "platform/cancel_button.h"
+#include "platform/status_panels.h"
+#include "platform/window_placement.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+using Bevel = BevelPanel::Bevel;
+
+QFont font_px(const QString& family, int pixels, bool bold = false)
+{
+    QFont font(family);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+template <typename W>
+W* named(W* widget, const char* name, QRect geometry)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+BevelPanel* bevel_panel(QWidget* parent, const char* name, Bevel bevel, const QString& caption, QRect geometry)
+{
+    return named(new BevelPanel(bevel, caption, parent), name, geometry);
+}
+
+QPushButton* push_button(QWidget* parent, const char* name, const QString& caption, QRect geometry)
+{
+    auto* b = named(new QPushButton(caption, parent), name, geometry);
+    b->setAutoDefault(true); // Enter presses the focused button; no button is the default
+    return b;
+}
+
+// One section row: title, question range, duration, start button.
+QPushButton* section_row(BevelPanel* row, const char* title_name, const QString& title,
+                         const char* range_name, const QString& range,
+                         const char* duration_name, const QString& duration,
+                         const char* button_name)
+{
+    bevel_panel(row, title_name, Bevel::Lowered, title, {8, 8, 161, 33});
+    bevel_panel(row, range_name, Bevel::Lowered, range, {176, 8, 145, 33});
+    bevel_panel(row, duration_name, Bevel::Lowered, duration, {328, 8, 81, 33});
+    return push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
+}
+
+QAction* menu_action(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(enabled);
+    return action;
+}
+
+QAction* separator(QMenu* menu, const char* name)
+{
+    QAction* action = menu->addSeparator();
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+}
+
+TForm1::TForm1(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
+    setWindowIcon(program_icon());
+    setFont(font_px(QStringLiteral("Tahoma"), 11));
+
+    build_menu_bar();
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(644, 447);
+    setCentralWidget(client);
+    build_home_screen(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the window cannot be resized
+
+    bind_events();
+    set_tab_order();
+    set_cancel_button(this, terminer);
+    Button1->setFocus();
+    FormCreate();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::build_home_screen(QWidget* client)
+{
+    titre_chinois = named(new QLabel(QStringLiteral("汉语水平考试"), client), "titre_chinois", {220, 0, 174, 29});
+    titre_chinois->setFont(font_px(QStringLiteral("SimHei"), 29));
+    titre_chinois->setAlignment(Qt::AlignCenter);
+    Label31 = named(new QLabel(QStringLiteral("Hanyu Shuiping Kaoshi"), client), "Label31", {200, 32, 215, 25});
+    Label31->setFont(font_px(QStringLiteral("Tahoma"), 21));
+    Label31->setAlignment(Qt::AlignCenter);
+
+    Panel16 = bevel_panel(client, "Panel16", Bevel::Lowered, QString(), {24, 296, 601, 2});
+    niveau = bevel_panel(client, "niveau", Bevel::Lowered, QString(), {24, 312, 513, 33});
+    niveau->setFont(font_px(QStringLiteral("Tahoma"), 11, true));
+    score_total = bevel_panel(client, "score_total", Bevel::Lowered, QString(), {544, 312, 81, 33});
+    Panel15 = bevel_panel(client, "Panel15", Bevel::Raised, QStringLiteral("Durées"), {352, 72, 81, 33});
+    Panel3 = bevel_panel(client, "Panel3", Bevel::Raised, QStringLiteral("Sections"), {32, 72, 161, 33});
+
+    Panel2 = bevel_panel(client, "Panel2", Bevel::Raised, QString(), {24, 232, 513, 49});
+    Button3 = section_row(Panel2, "Panel11", QStringLiteral("3 - Compréhension écrite"), "Panel12",
+                          QStringLiteral("Questions 91 à 140"), "Panel13", QStringLiteral("60'00\""), "Button3");
+    Panel7 = bevel_panel(client, "Panel7", Bevel::Raised, QString(), {24, 176, 513, 49});
+    Button2 = section_row(Panel7, "Panel8", QStringLiteral("2 - Structures grammaticales"), "Panel9",
+                          QStringLiteral("Questions 51 à 90"), "Panel10", QStringLiteral("40'00\""), "Button2");
+    Panel1 = bevel_panel(client, "Panel1", Bevel::Raised, QString(), {24, 120, 513, 49});
+    Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), "Panel6",
+                          QStringLiteral("Questions 1 à 50"), "Panel4", QStringLiteral("35'00\""), "Button1");
+
+    Panel14 = bevel_panel(client, "Panel14", Bevel::Raised, QStringLiteral("Scores"), {544, 72, 81, 33});
+    score1 = bevel_panel(client, "score1", Bevel::Lowered, QString(), {544, 128, 81, 33});
+    score2 = bevel_panel(client, "score2", Bevel::Lowered, QString(), {544, 184, 81, 33});
+    score3 = bevel_panel(client, "score3", Bevel::Lowered, QString(), {544, 240, 81, 33});
+
+    StatusBar = named(new StatusPanels({{200, Qt::AlignLeft}, {240, Qt::AlignHCenter}, {200, Qt::AlignRight}}, client),
+                      "StatusBar", {0, 430, 644, 17});
+
+    const char* set_names[] = {"Section1", "Section2", "Section3"};
+    QTabWidget** sets[] = {&Section1, &Section2, &Section3};
+    for (int i = 0; i < 3; ++i) {
+        *sets[i] = named(new QTabWidget(client), set_names[i], {2, 58, 639, 338});
+        (*sets[i])->hide();
+    }
+
+    terminer = push_button(client, "terminer", QStringLiteral("Terminer"), {248, 400, 145, 25});
+    precedent = push_button(client, "precedent", QStringLiteral("<< Question précédente"), {5, 400, 145, 25});
+    suivant = push_button(client, "suivant", QStringLiteral("Question suivante >>"), {492, 400, 145, 25});
+    for (QPushButton* b : {terminer, precedent, suivant})
+        b->hide();
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(1000);
+    Timer1->setTimerType(Qt::PreciseTimer);
+}
+
+void TForm1::build_menu_bar()
+{
+    MainMenu1 = new QMenuBar(this);
+    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    setMenuBar(MainMenu1);
+
+    Fichier1 = MainMenu1->addMenu(QStringLiteral("Fichier"));
+    Fichier1->setObjectName(QStringLiteral("Fichier1"));
+    menu_init = menu_action(Fichier1, "menu_init", QStringLiteral("Initialiser"));
+    Quitter1 = separator(Fichier1, "Quitter1");
+    Quitter2 = menu_action(Fichier1, "Quitter2", QStringLiteral("Quitter"));
+
+    Commencer1 = MainMenu1->addMenu(QStringLiteral("Test"));
+    Commencer1->setObjectName(QStringLiteral("Commencer1"));
+    menu_section1 = menu_action(Commencer1, "menu_section1", QStringLiteral("Démarrer section 1"));
+    menu_section2 = menu_action(Commencer1, "menu_section2", QStringLiteral("Démarrer section 2"));
+    menu_section3 = menu_action(Commencer1, "menu_section3", QStringLiteral("Démarrer section 3"));
+    N2 = separator(Commencer1, "N2");
+    menu_prec = menu_action(Commencer1, "menu_prec", QStringLiteral("Question précédente"), false);
+    menu_suiv = menu_action(Commencer1, "menu_suiv", QStringLiteral("Question suivante"), false);
+    menu_term = menu_action(Commencer1, "menu_term", QStringLiteral("Terminer"), false);
+
+    N1 = MainMenu1->addMenu(QStringLiteral("?"));
+    N1->setObjectName(QStringLiteral("N1"));
+    Aproposde1 = menu_action(N1, "Aproposde1", QStringLiteral("A propos de..."));
+}
+
+void TForm1::bind_events()
+{
+    connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(menu_section1, &QAction::triggered, this, &TForm1::menu_section1Click);
+    connect(menu_section2, &QAction::triggered, this, &TForm1::menu_section2Click);
+    connect(menu_section3, &QAction::triggered, this, &TForm1::menu_section3Click);
+    connect(precedent, &QPushButton::clicked, this, &TForm1::precedentClick);
+    connect(menu_prec, &QAction::triggered, this, &TForm1::menu_precClick);
+    connect(suivant, &QPushButton::clicked, this, &TForm1::suivantClick);
+    connect(menu_suiv, &QAction::triggered, this, &TForm1::menu_suivClick);
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connect(terminer, &QPushButton::clicked, this, &TForm1::terminerClick);
+    connect(menu_term, &QAction::triggered, this, &TForm1::menu_termClick);
+    connect(menu_init, &QAction::triggered, this, &TForm1::menu_initClick);
+    connect(Quitter2, &QAction::triggered, this, &TForm1::QuitterClick);
+    connect(Aproposde1, &QAction::triggered, this, &TForm1::Aproposde1Click);
+}
+
+void TForm1::set_tab_order()
+{
+    QWidget* order[] = {suivant, precedent, Button1, Button2, Button3, Section1, Section2, Section3, terminer};
+    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+// Handlers.
+
+void TForm1::FormCreate() { moteur.form_create(); }
+void TForm1::Button1Click() { moteur.start_section(1); }
+void TForm1::Button2Click() { moteur.start_section(2); }
+void TForm1::Button3Click() { moteur.start_section(3); }
+void TForm1::menu_section1Click() { Button1Click(); }
+void TForm1::menu_section2Click() { Button2Click(); }
+void TForm1::menu_section3Click() { Button3Click(); }
+void TForm1::precedentClick() { moteur.previous_page(); }
+void TForm1::menu_precClick() { precedentClick(); }
+void TForm1::suivantClick() { moteur.next_page(); }
+void TForm1::menu_suivClick() { suivantClick(); }
+void TForm1::Timer1Timer() { moteur.tick(); }
+void TForm1::terminerClick() { moteur.finish(); }
+void TForm1::menu_termClick() { terminerClick(); }
+void TForm1::menu_initClick() { moteur.reinitialise(); }
+void TForm1::QuitterClick() { close(); }
+
+void TForm1::Aproposde1Click()
+{
+    if (Form2)
+        Form2->showAbout();
+}
+
+// The engine's view of the controls.
+
+QTabWidget* TForm1::page_set(int section) const
+{
+    return section == 1 ? Section1 : section == 2 ? Section2 : Section3;
+}
+
+QPushButton* TForm1::button_of(button b) const
+{
+    switch (b) {
+    case button::precedent: return precedent;
+    case button::suivant: return suivant;
+    case button::terminer: return terminer;
+    case button::start1: return Button1;
+    case button::start2: return Button2;
+    case button::start3: return Button3;
+    }
+    return nullptr;
+}
+
+QAction* TForm1::menu_item_of(menu_item m) const
+{
+    switch (m) {
+    case menu_item::section1: return menu_section1;
+    case menu_item::section2: return menu_section2;
+    case menu_item::section3: return menu_section3;
+    case menu_item::separator_n2: return N2;
+    case menu_item::prec: return menu_prec;
+    case menu_item::suiv: return menu_suiv;
+    case menu_item::term: return menu_term;
+    }
+    return nullptr;
+}
+
+BevelPanel* TForm1::panel_of(panel p) const
+{
+    switch (p) {
+    case panel::score1: return score1;
+    case panel::score2: return score2;
+    case panel::score3: return score3;
+    case panel::score_total: return score_total;
+    case panel::niveau: return niveau;
+    }
+    return nullptr;
+}
+
+void TForm1::select_first_page(int section) { page_set(section)->setCurrentIndex(0); }
+
+void TForm1::select_next_page(int section)
+{
+    QTabWidget* set = page_set(section);
+    if (set->count() > 1)
+        set->setCurrentIndex((set->currentIndex() + 1) % set->count());
+}
+
+void TForm1::select_previous_page(int section)
+{
+    QTabWidget* set = page_set(section);
+    if (set->count() > 1)
+        set->setCurrentIndex((set->currentIndex() + set->count() - 1) % set->count());
+}
+
+void TForm1::set_page_set_visible(int section, bool visible) { page_set(section)->setVisible(visible); }
+void TForm1::uncheck_all_options() {}
+void TForm1::set_status_text(int panel_index, const QString& text) { StatusBar->setText(panel_index, text); }
+void TForm1::set_button_visible(button b, bool visible) { button_of(b)->setVisible(visible); }
+void TForm1::set_button_enabled(button b, bool enabled) { button_of(b)->setEnabled(enabled); }
+void TForm1::set_menu_item_visible(menu_item m, bool visible) { menu_item_of(m)->setVisible(visible); }
+void TForm1::set_menu_item_enabled(menu_item m, bool enabled) { menu_item_of(m)->setEnabled(enabled); }
+void TForm1::set_panel_text(panel p, const QString& text) { panel_of(p)->setText(text); }
+void TForm1::start_timer() { Timer1->start(); }
+void TForm1::stop_timer() { Timer1->stop(); }

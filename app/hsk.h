@@ -1,0 +1,124 @@
+#pragma once
+// The main window: the home screen with the three section rows, the menu
+// bar, the navigation buttons, the status bar, and the three page sets that
+// cover the home table while a section runs. It binds every control to its
+// handler and lends its controls to the test engine.
+
+#include "engine/engine.h"
+#include "engine/window_controls.h"
+
+#include <QMainWindow>
+
+class BevelPanel;
+class QAction;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+class StatusPanels;
+class TForm2;
+
+class TForm1 : public QMainWindow, public window_controls {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The About box, created after this window at start-up.
+    void setAboutBox(TForm2* about) { Form2 = about; }
+
+    const test_state& state() const { return moteur.state(); }
+
+    // Controls, named as on the form.
+    QLabel* titre_chinois = nullptr;
+    QLabel* Label31 = nullptr;
+    BevelPanel* Panel16 = nullptr;
+    BevelPanel* niveau = nullptr;
+    BevelPanel* score_total = nullptr;
+    BevelPanel* Panel15 = nullptr;
+    BevelPanel* Panel3 = nullptr;
+    BevelPanel* Panel2 = nullptr;
+    BevelPanel* Panel7 = nullptr;
+    BevelPanel* Panel1 = nullptr;
+    BevelPanel* Panel14 = nullptr;
+    BevelPanel* score1 = nullptr;
+    BevelPanel* score2 = nullptr;
+    BevelPanel* score3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    StatusPanels* StatusBar = nullptr;
+    QTabWidget* Section1 = nullptr;
+    QTabWidget* Section2 = nullptr;
+    QTabWidget* Section3 = nullptr;
+    QPushButton* terminer = nullptr;
+    QPushButton* precedent = nullptr;
+    QPushButton* suivant = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* Fichier1 = nullptr;
+    QAction* menu_init = nullptr;
+    QAction* Quitter1 = nullptr;
+    QAction* Quitter2 = nullptr;
+    QMenu* Commencer1 = nullptr;
+    QAction* menu_section1 = nullptr;
+    QAction* menu_section2 = nullptr;
+    QAction* menu_section3 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* menu_prec = nullptr;
+    QAction* menu_suiv = nullptr;
+    QAction* menu_term = nullptr;
+    QMenu* N1 = nullptr;
+    QAction* Aproposde1 = nullptr;
+
+public slots:
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void menu_section1Click();
+    void menu_section2Click();
+    void menu_section3Click();
+    void precedentClick();
+    void menu_precClick();
+    void suivantClick();
+    void menu_suivClick();
+    void Timer1Timer();
+    void terminerClick();
+    void menu_termClick();
+    void menu_initClick();
+    void QuitterClick();
+    void Aproposde1Click();
+
+private:
+    void build_home_screen(QWidget* client);
+    void build_menu_bar();
+    void bind_events();
+    void set_tab_order();
+
+    QTabWidget* page_set(int section) const;
+    QPushButton* button_of(button b) const;
+    QAction* menu_item_of(menu_item m) const;
+    BevelPanel* panel_of(panel p) const;
+
+    // window_controls
+    void select_first_page(int section) override;
+    void select_next_page(int section) override;
+    void select_previous_page(int section) override;
+    void set_page_set_visible(int section, bool visible) override;
+    void uncheck_all_options() override;
+    void set_status_text(int panel_index, const QString& text) override;
+    void set_button_visible(button b, bool visible) override;
+    void set_button_enabled(button b, bool enabled) override;
+    void set_menu_item_visible(menu_item m, bool visible) override;
+    void set_menu_item_enabled(menu_item m, bool enabled) override;
+    void set_panel_text(panel p, const QString& text) override;
+    void start_timer() override;
+    void stop_timer() override;
+
+    engine moteur{*this};
+    TForm2* Form2 = nullptr;
+};

@@ -1,0 +1,41 @@
+#include "app/startup.h"
+
+#include "about/Aproposde.h"
+#include "about/emblem.h"
+#include "app/hsk.h"
+#include "platform/error_reporting.h"
+#include "platform/window_placement.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <memory>
+
+void install_fonts()
+{
+    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    QFont::insertSubstitution(QStringLiteral("SimHei"), QStringLiteral("WenQuanYi Zen Hei"));
+}
+
+int run_program(QApplication& application)
+{
+    application.setApplicationName(QStringLiteral("Parvolis - HSK élémentaire"));
+    application.setApplicationVersion(QStringLiteral(PARVOLIS_VERSION));
+    application.setDesktopFileName(QStringLiteral("parvolis"));
+    application.setWindowIcon(program_icon());
+    install_fonts();
+
+    std::unique_ptr<TForm1> form1;
+    try {
+        form1 = std::make_unique<TForm1>();
+        form1->setAboutBox(new TForm2(form1.get()));
+    } catch (const AppError& error) {
+        form1.reset();
+        report_startup_error(error);
+        return 1;
+    }
+
+    centre_on_desktop(form1.get());
+    form1->show();
+    return application.exec();
+}

@@ -1,0 +1,11 @@
+#pragma once
+// The start-up sequence: application title, fonts, the main window and the
+// About box, the event loop. Returns the process exit status.
+
+class QApplication;
+
+// Fonts the layout was measured in: Tahoma from Wine's metric-compatible
+// files, SimHei drawn with a font that covers simplified Chinese.
+void install_fonts();
+
+int run_program(QApplication& application);

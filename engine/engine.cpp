@@ -1,0 +1,174 @@
+#include "engine/engine.h"
+
+#include "engine/number_format.h"
+
+using button = window_controls::button;
+using menu_item = window_controls::menu_item;
+using panel = window_controls::panel;
+
+namespace {
+constexpr button start_buttons[] = {button::start1, button::start2, button::start3};
+constexpr menu_item start_items[] = {menu_item::section1, menu_item::section2, menu_item::section3};
+constexpr panel result_panels[] = {panel::score1, panel::score2, panel::score3};
+
+bool valid_section(int n) { return n >= 1 && n <= 3; }
+}
+
+void engine::form_create()
+{
+    for (int q = 1; q <= question_count; ++q)
+        state_.solution[q] = answer_key[q - 1] - 'A' + 1;
+    for (int n = 1; n <= 3; ++n)
+        state_.score_section[n] = -1;
+}
+
+void engine::start_section(int n)
+{
+    if (!valid_section(n))
+        return;
+    const section_info& s = section(n);
+    window_.select_first_page(n);
+    window_.set_status_text(0, s.titre);
+    state_.section_active = n;
+    countdown_ = s.duree;
+    window_.set_page_set_visible(n, true);
+    window_.set_button_visible(button::precedent, true);
+    window_.set_button_visible(button::suivant, true);
+    window_.set_button_visible(button::terminer, true);
+    window_.set_menu_item_enabled(menu_item::prec, true);
+    window_.set_menu_item_enabled(menu_item::suiv, true);
+    window_.set_menu_item_enabled(menu_item::term, true);
+    window_.start_timer();
+    window_.set_button_enabled(start_buttons[n - 1], false);
+    for (button b : start_buttons)
+        window_.set_button_visible(b, false);
+    for (menu_item m : start_items)
+        window_.set_menu_item_visible(m, false);
+    window_.set_menu_item_visible(menu_item::separator_n2, false);
+}
+
+void engine::tick()
+{
+    --countdown_;
+    const QChar point = regional_decimal_separator();
+    const QString minutes = format_number(countdown_ / 60, 0, u"#0", point);
+    const QString seconds = format_number(countdown_ % 60, 0, u"00", point);
+    window_.set_status_text(2, QStringLiteral("Temps restant : ") + minutes + u'\'' + seconds + u'"');
+    if (countdown_ <= 0)
+        finish();
+}
+
+void engine::previous_page()
+{
+    if (valid_section(state_.section_active))
+        window_.select_previous_page(state_.section_active);
+}
+
+void engine::next_page()
+{
+    if (valid_section(state_.section_active))
+        window_.select_next_page(state_.section_active);
+}
+
+void engine::record_answer(int numero, int value)
+{
+    if (numero < 1 || numero > question_count || value < 1 || value > 4)
+        return;
+    state_.reponse[numero] = value;
+    nb_rep();
+}
+
+void engine::nb_rep()
+{
+    int count = 0;
+    if (valid_section(state_.section_active)) {
+        const section_info& s = section(state_.section_active);
+        for (int q = s.premiere_question; q <= s.derniere_question; ++q)
+            count += state_.reponse[q] != 0 ? 1 : 0;
+    }
+    const int denominator = state_.section_active == 2 ? 40 : 50;
+    window_.set_status_text(1, QStringLiteral("Nombre de réponses : %1 / %2").arg(count).arg(denominator));
+}
+
+void engine::show_home_screen()
+{
+    window_.stop_timer();
+    for (int i = 0; i < 3; ++i)
+        window_.set_status_text(i, QString());
+    for (int n = 1; n <= 3; ++n)
+        window_.set_page_set_visible(n, false);
+    window_.set_button_visible(button::precedent, false);
+    window_.set_button_visible(button::suivant, false);
+    window_.set_button_visible(button::terminer, false);
+    window_.set_menu_item_enabled(menu_item::prec, false);
+    window_.set_menu_item_enabled(menu_item::suiv, false);
+    window_.set_menu_item_enabled(menu_item::term, false);
+    for (button b : start_buttons)
+        window_.set_button_visible(b, true);
+    for (menu_item m : start_items)
+        window_.set_menu_item_visible(m, true);
+    window_.set_menu_item_visible(menu_item::separator_n2, true);
+}
+
+void engine::finish()
+{
+    show_home_screen();
+    if (valid_section(state_.section_active))
+        score_section(state_.section_active);
+    const auto& c = state_.score_section;
+    if (c[1] != -1 && c[2] != -1 && c[3] != -1) {
+        const int half_points = total_half_points(c[1], c[2], c[3]);
+        window_.set_panel_text(panel::score_total, total_text(half_points));
+        window_.set_panel_text(panel::niveau, level_text(half_points));
+    }
+}
+
+void engine::score_section(int n)
+{
+    const section_info& s = section(n);
+    int correct = 0;
+    for (int q = s.premiere_question; q <= s.derniere_question; ++q)
+        correct += state_.reponse[q] == state_.solution[q] ? 1 : 0;
+    window_.set_panel_text(result_panels[n - 1], percentage_text(correct, s.nombre));
+    state_.score_section[n] = correct;
+}
+
+void engine::reinitialise()
+{
+    show_home_screen();
+    for (button b : start_buttons)
+        window_.set_button_enabled(b, true);
+    for (panel p : {panel::score1, panel::score2, panel::score3, panel::score_total, panel::niveau})
+        window_.set_panel_text(p, QString());
+    window_.uncheck_all_options();
+    for (int n = 1; n <= 3; ++n)
+        window_.select_first_page(n);
+    state_.reponse.fill(0);
+    state_.section_active = 0;
+    for (int n = 1; n <= 3; ++n)
+        state_.score_section[n] = -1;
+}
+
+QString engine::percentage_text(int correct, int count)
+{
+    // correct × 100 / count in tenths of a percent: exact for counts 50 and 40.
+    const std::int64_t tenths = static_cast<std::int64_t>(correct) * 1000 / count;
+    return format_number(tenths, 1, u"##0.0%", regional_decimal_separator());
+}
+
+QString engine::total_text(int half_points)
+{
+    // Truncated toward zero to a whole number.
+    return format_number(half_points / 2, 0, u"##0", regional_decimal_separator());
+}
+
+QString engine::level_text(int half_points)
+{
+    if (half_points < 200)
+        return QStringLiteral("Niveau obtenu : niveau 0 - résultats insuffisants");
+    if (half_points < 310)
+        return QStringLiteral("Niveau obtenu : niveau 1 - Grade C");
+    if (half_points < 420)
+        return QStringLiteral("Niveau obtenu : niveau 2 - Grade B");
+    return QStringLiteral("Niveau obtenu : niveau 3 - Grade A");
+}
