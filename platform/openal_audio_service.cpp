@@ -1,0 +1,468 @@
+#include "platform/openal_audio_service.h"
+
+#include "platform/mp3_decoder.h"
+
+#include <AL/al.h>
+#include <AL/alc.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+
+#include <algorithm>
+#include <array>
+#include <deque>
+
+namespace audio {
+
+namespace {
+// Four buffers of an eighth of a second each: half a second queued ahead,
+// which a short stall of the user-interface thread does not exhaust.
+constexpr int buffer_count = 4;
+constexpr long chunks_per_second = 8;
+constexpr int watch_interval_ms = 40;
+constexpr std::uint32_t max_failure_records = 0xFFFFFF;
+}
+
+struct openal_audio_service::output {
+    ALCdevice* device = nullptr;
+    ALCcontext* context = nullptr;
+
+    ~output()
+    {
+        alcMakeContextCurrent(nullptr);
+        if (context)
+            alcDestroyContext(context);
+        if (device)
+            alcCloseDevice(device);
+    }
+};
+
+struct openal_audio_service::device {
+    struct queued_chunk {
+        ALuint buffer;
+        long frames;
+    };
+
+    QString file_name;
+    QPointer<QObject> receiver;
+    mp3_decoder decoder;
+    ALuint source = 0;
+    std::array<ALuint, buffer_count> buffers{};
+    bool buffers_made = false;
+    std::deque<queued_chunk> queue;
+
+    mode state = mode::stopped;
+    std::int64_t stopped_at = 0;  // position while stopped, in frames
+    std::int64_t queue_start = 0; // frame at the head of the source's queue
+    std::int64_t decoded_to = 0;  // next frame the decoder gives
+    bool decoder_done = false;
+    bool decode_failed = false;
+    bool notice_pending = false;
+
+    ~device()
+    {
+        if (source) {
+            alSourceStop(source);
+            alDeleteSources(1, &source);
+        }
+        if (buffers_made)
+            alDeleteBuffers(buffer_count, buffers.data());
+    }
+
+    std::uint32_t to_ms(std::int64_t frames) const
+    {
+        return static_cast<std::uint32_t>(frames * 1000 / decoder.sample_rate());
+    }
+
+    std::int64_t position() const
+    {
+        if (state == mode::stopped)
+            return stopped_at;
+        ALint source_state = AL_STOPPED;
+        alGetSourcei(source, AL_SOURCE_STATE, &source_state);
+        if (queue.empty() || source_state == AL_STOPPED)
+            return decoded_to; // everything queued has been heard
+        ALint offset = 0;
+        alGetSourcei(source, AL_SAMPLE_OFFSET, &offset);
+        return std::min(queue_start + offset, decoder.length());
+    }
+};
+
+openal_audio_service::openal_audio_service()
+{
+    watcher_.setInterval(watch_interval_ms);
+    QObject::connect(&watcher_, &QTimer::timeout, [this] { watch(); });
+}
+
+openal_audio_service::~openal_audio_service()
+{
+    watcher_.stop();
+    devices_.clear(); // sources and buffers go before the context
+}
+
+openal_audio_service::device* openal_audio_service::find(device_id id)
+{
+    const auto found = devices_.find(id);
+    return found == devices_.end() ? nullptr : found->second.get();
+}
+
+error_code openal_audio_service::fail(error_kind kind, const QString& file_name)
+{
+    if (failed_files_.size() >= max_failure_records)
+        return static_cast<error_code>(kind);
+    failed_files_.push_back(file_name);
+    return static_cast<error_code>(kind) | static_cast<error_code>(failed_files_.size()) << 8;
+}
+
+error_code openal_audio_service::check_file(const QString& file_name)
+{
+    if (QFileInfo(file_name).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0)
+        return fail(error_kind::unknown_extension, file_name);
+    const QFileInfo info(file_name);
+    if (!info.exists())
+        return fail(error_kind::file_not_found, file_name);
+    QFile file(file_name);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return fail(error_kind::file_unreadable, file_name);
+    return 0;
+}
+
+device_id openal_audio_service::free_id()
+{
+    for (int tries = 0; tries < 0xFFFF; ++tries) {
+        last_id_ = static_cast<device_id>(last_id_ == 0xFFFF ? 1 : last_id_ + 1);
+        if (!devices_.contains(last_id_))
+            return last_id_;
+    }
+    return 0;
+}
+
+error_code openal_audio_service::open(const QString& file_name, QObject* receiver, device_id& id)
+{
+    id = 0;
+    if (const error_code error = check_file(file_name))
+        return error;
+
+    auto d = std::make_unique<device>();
+    d->file_name = file_name;
+    d->receiver = receiver;
+    switch (d->decoder.open(QFile::encodeName(file_name).constData())) {
+    case mp3_decoder::open_result::ok:
+        break;
+    case mp3_decoder::open_result::unreadable:
+        return fail(error_kind::file_unreadable, file_name);
+    case mp3_decoder::open_result::not_mp3:
+        return fail(error_kind::not_mp3, file_name);
+    }
+
+    if (!output_) {
+        auto out = std::make_unique<output>();
+        out->device = alcOpenDevice(nullptr);
+        if (out->device)
+            out->context = alcCreateContext(out->device, nullptr);
+        if (!out->context || !alcMakeContextCurrent(out->context))
+            return fail(error_kind::no_output, file_name);
+        output_ = std::move(out);
+    }
+    alGetError();
+    alGenSources(1, &d->source);
+    if (alGetError() != AL_NO_ERROR) {
+        d->source = 0;
+        return fail(error_kind::output_failure, file_name);
+    }
+
+    const device_id new_id = free_id();
+    if (new_id == 0)
+        return fail(error_kind::too_many_devices, file_name);
+    devices_.emplace(new_id, std::move(d));
+    id = new_id;
+    return 0;
+}
+
+error_code openal_audio_service::can_play(device_id id, bool& answer)
+{
+    answer = false;
+    if (!find(id))
+        return fail(error_kind::invalid_device, {});
+    answer = true;
+    return 0;
+}
+
+error_code openal_audio_service::status_mode(device_id id, mode& answer)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    answer = d->state;
+    return 0;
+}
+
+error_code openal_audio_service::status_position(device_id id, std::uint32_t& milliseconds)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    milliseconds = d->to_ms(d->position());
+    return 0;
+}
+
+error_code openal_audio_service::status_length(device_id id, std::uint32_t& milliseconds)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    milliseconds = d->to_ms(d->decoder.length());
+    return 0;
+}
+
+error_code openal_audio_service::play(device_id id)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    switch (d->state) {
+    case mode::playing:
+        post_notice(id, *d, notice::superseded);
+        d->notice_pending = true;
+        return 0;
+    case mode::paused:
+        return continue_paused(*d);
+    case mode::stopped:
+        break;
+    }
+    return start_from_stop(id, *d);
+}
+
+error_code openal_audio_service::start_from_stop(device_id id, device& d)
+{
+    if (d.stopped_at >= d.decoder.length()) {
+        // Nothing left to play: the playback ends at once.
+        d.notice_pending = true;
+        post_notice(id, d, notice::successful);
+        return 0;
+    }
+    alGetError();
+    if (!d.buffers_made) {
+        alGenBuffers(buffer_count, d.buffers.data());
+        if (alGetError() != AL_NO_ERROR)
+            return fail(error_kind::output_failure, d.file_name);
+        d.buffers_made = true;
+    }
+    unqueue_all(d);
+    if (d.decoded_to != d.stopped_at && !d.decoder.seek(d.stopped_at))
+        return fail(error_kind::decode_failure, d.file_name);
+    d.decoded_to = d.stopped_at;
+    d.queue_start = d.stopped_at;
+    d.decoder_done = false;
+    d.decode_failed = false;
+    for (ALuint buffer : d.buffers)
+        queue_next_chunk(d, buffer);
+    if (d.queue.empty())
+        return fail(error_kind::decode_failure, d.file_name);
+
+    alSourcePlay(d.source);
+    if (alGetError() != AL_NO_ERROR) {
+        unqueue_all(d);
+        return fail(error_kind::output_failure, d.file_name);
+    }
+    d.state = mode::playing;
+    d.notice_pending = true;
+    update_watcher();
+    return 0;
+}
+
+error_code openal_audio_service::continue_paused(device& d)
+{
+    alGetError();
+    alSourcePlay(d.source);
+    if (alGetError() != AL_NO_ERROR)
+        return fail(error_kind::output_failure, d.file_name);
+    d.state = mode::playing;
+    d.notice_pending = true;
+    update_watcher();
+    return 0;
+}
+
+error_code openal_audio_service::pause(device_id id)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    if (d->state == mode::playing) {
+        alSourcePause(d->source);
+        d->state = mode::paused;
+        post_notice(id, *d, notice::aborted);
+        update_watcher();
+    }
+    return 0;
+}
+
+error_code openal_audio_service::resume(device_id id)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    switch (d->state) {
+    case mode::paused:
+        return continue_paused(*d);
+    case mode::playing:
+        post_notice(id, *d, notice::superseded);
+        d->notice_pending = true;
+        return 0;
+    case mode::stopped:
+        break;
+    }
+    return fail(error_kind::not_paused, d->file_name);
+}
+
+error_code openal_audio_service::seek_to_start(device_id id)
+{
+    device* d = find(id);
+    if (!d)
+        return fail(error_kind::invalid_device, {});
+    unqueue_all(*d);
+    d->state = mode::stopped;
+    d->stopped_at = 0;
+    post_notice(id, *d, notice::aborted);
+    update_watcher();
+    return 0;
+}
+
+error_code openal_audio_service::close(device_id id)
+{
+    if (!find(id))
+        return fail(error_kind::invalid_device, {});
+    devices_.erase(id);
+    update_watcher();
+    return 0;
+}
+
+bool openal_audio_service::queue_next_chunk(device& d, unsigned buffer)
+{
+    if (d.decoder_done)
+        return false;
+    const long frames_wanted = std::max(1L, d.decoder.sample_rate() / chunks_per_second);
+    chunk_.resize(static_cast<std::size_t>(frames_wanted * d.decoder.channels()));
+    const long frames = d.decoder.read(chunk_.data(), frames_wanted);
+    if (frames <= 0) {
+        d.decoder_done = true;
+        d.decode_failed = frames < 0;
+        return false;
+    }
+    const ALenum format = d.decoder.channels() == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    const auto bytes = static_cast<ALsizei>(frames * d.decoder.channels()
+                                            * static_cast<long>(sizeof(std::int16_t)));
+    alBufferData(buffer, format, chunk_.data(), bytes, static_cast<ALsizei>(d.decoder.sample_rate()));
+    alSourceQueueBuffers(d.source, 1, &buffer);
+    d.queue.push_back({buffer, frames});
+    d.decoded_to += frames;
+    return true;
+}
+
+void openal_audio_service::unqueue_all(device& d)
+{
+    alSourceStop(d.source);
+    alSourcei(d.source, AL_BUFFER, 0);
+    d.queue.clear();
+}
+
+void openal_audio_service::watch()
+{
+    for (auto& [id, d] : devices_)
+        if (d->state == mode::playing)
+            keep_playing(id, *d);
+    update_watcher();
+}
+
+void openal_audio_service::keep_playing(device_id id, device& d)
+{
+    ALint processed = 0;
+    alGetSourcei(d.source, AL_BUFFERS_PROCESSED, &processed);
+    for (; processed > 0 && !d.queue.empty(); --processed) {
+        ALuint buffer = d.queue.front().buffer;
+        alSourceUnqueueBuffers(d.source, 1, &buffer);
+        d.queue_start += d.queue.front().frames;
+        d.queue.pop_front();
+        queue_next_chunk(d, buffer);
+    }
+    ALint state = AL_STOPPED;
+    alGetSourcei(d.source, AL_SOURCE_STATE, &state);
+    if (state == AL_PLAYING)
+        return;
+    if (!d.queue.empty()) {
+        alSourcePlay(d.source); // ran dry while we were late: go on
+        return;
+    }
+    d.state = mode::stopped;
+    d.stopped_at = d.decoded_to;
+    post_notice(id, d, d.decode_failed ? notice::failure : notice::successful);
+}
+
+void openal_audio_service::post_notice(device_id id, device& d, notice code)
+{
+    if (!d.notice_pending)
+        return;
+    d.notice_pending = false;
+    if (d.receiver)
+        QCoreApplication::postEvent(d.receiver, new audio_notice_event(code, id));
+}
+
+void openal_audio_service::update_watcher()
+{
+    bool any_playing = false;
+    for (const auto& entry : devices_)
+        any_playing = any_playing || entry.second->state == mode::playing;
+    if (any_playing && !watcher_.isActive())
+        watcher_.start();
+    else if (!any_playing && watcher_.isActive())
+        watcher_.stop();
+}
+
+bool openal_audio_service::error_text(error_code code, QString& text) const
+{
+    const std::uint32_t record = code >> 8;
+    const QString file = record >= 1 && record <= failed_files_.size()
+                             ? failed_files_[record - 1]
+                             : QStringLiteral("(fichier inconnu)");
+    switch (kind_of(code)) {
+    case error_kind::none:
+        text = QStringLiteral("L'opération audio a réussi.");
+        return true;
+    case error_kind::invalid_device:
+        text = QStringLiteral("Ce périphérique audio n'est pas ouvert.");
+        return true;
+    case error_kind::file_not_found:
+        text = QStringLiteral("Le fichier audio « %1 » est introuvable.").arg(file);
+        return true;
+    case error_kind::file_unreadable:
+        text = QStringLiteral("Le fichier audio « %1 » ne peut pas être lu.").arg(file);
+        return true;
+    case error_kind::not_mp3:
+        text = QStringLiteral("Le fichier « %1 » n'est pas un fichier MP3 que le décodeur accepte.").arg(file);
+        return true;
+    case error_kind::unknown_extension:
+        text = QStringLiteral("Aucun lecteur audio ne connaît l'extension du fichier « %1 » "
+                              "(seuls les fichiers .mp3 sont lus).").arg(file);
+        return true;
+    case error_kind::no_output:
+        text = QStringLiteral("Aucune sortie audio n'est disponible pour lire « %1 ».").arg(file);
+        return true;
+    case error_kind::output_failure:
+        text = QStringLiteral("La sortie audio a refusé de lire « %1 ».").arg(file);
+        return true;
+    case error_kind::not_paused:
+        text = QStringLiteral("La lecture de « %1 » ne peut pas reprendre : elle n'est pas en pause.").arg(file);
+        return true;
+    case error_kind::decode_failure:
+        text = QStringLiteral("Le fichier audio « %1 » n'a pas pu être décodé.").arg(file);
+        return true;
+    case error_kind::too_many_devices:
+        text = QStringLiteral("Trop de fichiers audio sont ouverts pour ouvrir « %1 ».").arg(file);
+        return true;
+    }
+    return false;
+}
+
+} // namespace audio

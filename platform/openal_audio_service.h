@@ -1,0 +1,65 @@
+#pragma once
+// The audio service over libmpg123 (decoding) and OpenAL Soft (output and
+// mixing). Each device is one file with one OpenAL source, so several devices
+// sound together. Opening scans the file for its exact length but decodes
+// nothing; playback streams a few short buffers, refilled by a timer on the
+// caller's thread that runs only while at least one device plays.
+
+#include "platform/audio_service.h"
+
+#include <QTimer>
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace audio {
+
+class openal_audio_service final : public audio_service {
+public:
+    openal_audio_service();
+    ~openal_audio_service() override;
+    openal_audio_service(const openal_audio_service&) = delete;
+    openal_audio_service& operator=(const openal_audio_service&) = delete;
+
+    error_code open(const QString& file_name, QObject* receiver, device_id& device) override;
+    error_code can_play(device_id device, bool& answer) override;
+    error_code status_mode(device_id device, mode& answer) override;
+    error_code status_position(device_id device, std::uint32_t& milliseconds) override;
+    error_code status_length(device_id device, std::uint32_t& milliseconds) override;
+    error_code play(device_id device) override;
+    error_code pause(device_id device) override;
+    error_code resume(device_id device) override;
+    error_code seek_to_start(device_id device) override;
+    error_code close(device_id device) override;
+    bool error_text(error_code code, QString& text) const override;
+
+    // True while the playback timer runs, that is while some device plays.
+    bool watching() const { return watcher_.isActive(); }
+
+private:
+    struct output;
+    struct device;
+
+    device* find(device_id id);
+    error_code fail(error_kind kind, const QString& file_name);
+    error_code check_file(const QString& file_name);
+    device_id free_id();
+    error_code start_from_stop(device_id id, device& d);
+    error_code continue_paused(device& d);
+    bool queue_next_chunk(device& d, unsigned buffer);
+    void unqueue_all(device& d);
+    void watch();
+    void keep_playing(device_id id, device& d);
+    void post_notice(device_id id, device& d, notice code);
+    void update_watcher();
+
+    std::unique_ptr<output> output_;
+    std::map<device_id, std::unique_ptr<device>> devices_;
+    device_id last_id_ = 0;
+    std::vector<QString> failed_files_; // file of each failure, for its text
+    std::vector<std::int16_t> chunk_;   // decoding space, shared by all devices
+    QTimer watcher_;
+};
+
+} // namespace audio
