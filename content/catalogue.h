@@ -40,10 +40,12 @@ public:
     // Loads the built-in catalogue; throws AppError naming the file and the
     // page or question at fault.
     static catalogue load();
-    // The same from three files on disk (tests and fixtures).
+    // The same from three files on disk (tests and fixtures); the pictures are
+    // read from the folder "images" beside the files' folder, as in content/.
     static catalogue load_files(const QString& section1, const QString& section2,
                                 const QString& section3);
 
+    // Section 1 to 3; an empty list for any other number.
     const std::vector<page>& pages(int section) const;
 
     struct located {
@@ -54,6 +56,9 @@ public:
     located question_by_number(int numero) const;
 
 private:
+    explicit catalogue(std::array<std::vector<page>, 3> sections);
+    static catalogue read(const std::array<QString, 3>& files, const QString& images_folder);
+
     std::array<std::vector<page>, 3> sections_;
 };
 
@@ -62,12 +67,12 @@ QString tab_caption(const page& p);
 // "Question 91": sub-pages of multi-question section-3 pages.
 QString sub_page_caption(const question& q);
 // "A" (ecoute_image), "A.足球迷" (texte_a_trous), "A. 排球" (all others);
-// letter is 0 to 3.
+// letter is 0 to 3 (an empty caption otherwise).
 QString option_caption(genre g, int letter, const QString& text);
 
 // Clip file names, derived from kind and number: {"Q01_h.mp3", "Q01_f.mp3"}
 // for the two-clip kinds, {"Q31.mp3"} for ecoute_simple and questions of an
 // ecoute_groupe page, nothing elsewhere.
 QStringList clip_names(genre g, int numero);
-// The shared clip of an ecoute_groupe page: "Q43-45.mp3".
+// The shared clip of an ecoute_groupe page: "Q43-45.mp3"; empty for other kinds.
 QString shared_clip_name(const page& p);

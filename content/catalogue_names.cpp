@@ -1,0 +1,66 @@
+// Captions and clip names derived from a page's kind and its question numbers.
+
+#include "content/catalogue.h"
+
+namespace {
+
+QString two_digits(int numero)
+{
+    return QStringLiteral("%1").arg(numero, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+QString tab_caption(const page& p)
+{
+    if (p.questions.empty())
+        return {};
+    const int first = p.questions.front().numero;
+    const int last = p.questions.back().numero;
+    if (p.questions.size() == 1)
+        return QStringLiteral("Question %1").arg(first);
+    return QStringLiteral("Questions %1-%2").arg(first).arg(last);
+}
+
+QString sub_page_caption(const question& q)
+{
+    return QStringLiteral("Question %1").arg(q.numero);
+}
+
+QString option_caption(genre g, int letter, const QString& text)
+{
+    if (letter < 0 || letter > 3)
+        return {};
+    const QString name(QChar(u'A' + letter));
+    switch (g) {
+    case genre::ecoute_image:
+        return name;
+    case genre::texte_a_trous:
+        return name + QLatin1Char('.') + text;
+    default:
+        return name + QStringLiteral(". ") + text;
+    }
+}
+
+QStringList clip_names(genre g, int numero)
+{
+    const QString stem = QLatin1Char('Q') + two_digits(numero);
+    switch (g) {
+    case genre::ecoute_image:
+    case genre::ecoute_hf:
+        return {stem + QStringLiteral("_h.mp3"), stem + QStringLiteral("_f.mp3")};
+    case genre::ecoute_simple:
+    case genre::ecoute_groupe:
+        return {stem + QStringLiteral(".mp3")};
+    default:
+        return {};
+    }
+}
+
+QString shared_clip_name(const page& p)
+{
+    if (p.genre != genre::ecoute_groupe || p.questions.empty())
+        return {};
+    return QLatin1Char('Q') + two_digits(p.questions.front().numero) + QLatin1Char('-') +
+           two_digits(p.questions.back().numero) + QStringLiteral(".mp3");
+}

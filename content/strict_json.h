@@ -1,0 +1,11 @@
+#pragma once
+// JSON read strictly: the text must be valid UTF-8 and valid JSON, and no
+// object may hold a key twice (the JSON reader would keep one silently).
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <QString>
+
+// The document, or a description of the first fault with its byte offset and
+// line ("invalid UTF-8 at byte 12 (line 3)") in `problem`.
+QJsonDocument parse_strict_json(const QByteArray& text, QString& problem);
