@@ -1,0 +1,319 @@
+// The real audio service on small MP3 files made here (a tone written as WAV,
+// encoded by lame), played on OpenAL's silent null device.
+
+#include "platform/openal_audio_service.h"
+
+#include <QtTest>
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <vector>
+
+using namespace audio;
+
+namespace {
+
+class notice_recorder : public QObject {
+public:
+    struct entry {
+        notice code;
+        device_id device;
+    };
+    std::vector<entry> received;
+
+    bool event(QEvent* e) override
+    {
+        if (e->type() != audio_notice_event::event_type())
+            return QObject::event(e);
+        const auto* n = static_cast<audio_notice_event*>(e);
+        received.push_back({n->code(), n->device()});
+        return true;
+    }
+    int count(notice code, device_id device) const
+    {
+        int n = 0;
+        for (const entry& e : received)
+            n += e.code == code && e.device == device;
+        return n;
+    }
+};
+
+// A 16-bit PCM WAV file holding a 440 Hz tone of `frames` sample frames.
+void write_tone_wav(const QString& path, int rate, int channels, int frames)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QDataStream out(&file);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 data_bytes = static_cast<quint32>(frames * channels * 2);
+    out.writeRawData("RIFF", 4);
+    out << quint32(36 + data_bytes);
+    out.writeRawData("WAVEfmt ", 8);
+    out << quint32(16) << quint16(1) << quint16(channels) << quint32(rate)
+        << quint32(rate * channels * 2) << quint16(channels * 2) << quint16(16);
+    out.writeRawData("data", 4);
+    out << data_bytes;
+    for (int i = 0; i < frames; ++i) {
+        const auto sample = static_cast<qint16>(8000 * std::sin(2 * M_PI * 440 * i / rate));
+        for (int c = 0; c < channels; ++c)
+            out << sample;
+    }
+}
+
+} // namespace
+
+class test_platform_audio : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QString short_clip_; // 0.3 s mono
+    QString stereo_clip_; // 0.25 s stereo
+
+    QString make_mp3(const QString& name, int channels, int frames)
+    {
+        const QString wav = dir_.filePath(name + ".wav");
+        const QString mp3 = dir_.filePath(name + ".mp3");
+        write_tone_wav(wav, 44100, channels, frames);
+        QProcess lame;
+        lame.start("lame", {"--quiet", wav, mp3});
+        if (!lame.waitForFinished(20000) || lame.exitCode() != 0)
+            return {};
+        return mp3;
+    }
+
+    static std::uint32_t position(openal_audio_service& service, device_id id)
+    {
+        std::uint32_t ms = 0;
+        service.status_position(id, ms);
+        return ms;
+    }
+    static mode mode_of(openal_audio_service& service, device_id id)
+    {
+        mode m = mode::stopped;
+        service.status_mode(id, m);
+        return m;
+    }
+    static QString text_of(openal_audio_service& service, error_code code)
+    {
+        QString text;
+        service.error_text(code, text);
+        return text;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        short_clip_ = make_mp3("short", 1, 13230);
+        stereo_clip_ = make_mp3("stereo", 2, 11025);
+        QVERIFY2(!short_clip_.isEmpty() && !stereo_clip_.isEmpty(), "lame could not encode");
+    }
+
+    void open_reports_exact_length_and_a_stopped_device()
+    {
+        openal_audio_service service;
+        device_id mono = 0, stereo = 0;
+        QCOMPARE(service.open(short_clip_, nullptr, mono), 0u);
+        QCOMPARE(service.open(stereo_clip_, nullptr, stereo), 0u);
+        QVERIFY(mono != 0 && stereo != 0 && mono != stereo);
+
+        std::uint32_t length = 0;
+        QCOMPARE(service.status_length(mono, length), 0u);
+        QCOMPARE(length, 300u);
+        QCOMPARE(service.status_length(stereo, length), 0u);
+        QCOMPARE(length, 250u);
+
+        bool can = false;
+        QCOMPARE(service.can_play(mono, can), 0u);
+        QVERIFY(can);
+        QCOMPARE(mode_of(service, mono), mode::stopped);
+        QCOMPARE(position(service, mono), 0u);
+        QVERIFY(!service.watching());
+    }
+
+    void play_runs_to_the_end_and_notifies()
+    {
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
+        QCOMPARE(service.play(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::playing);
+        QVERIFY(service.watching());
+
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.received.size(), std::size_t(1), 3000);
+        QCOMPARE(receiver.count(notice::successful, id), 1);
+        QCOMPARE(mode_of(service, id), mode::stopped);
+        QCOMPARE(position(service, id), 300u); // equal to the length at the end
+        QVERIFY(!service.watching());
+
+        // Playing again from the end plays nothing and ends at once.
+        QCOMPARE(service.play(id), 0u);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 2, 1000);
+        QCOMPARE(mode_of(service, id), mode::stopped);
+    }
+
+    void pause_keeps_the_position_and_resume_goes_on()
+    {
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
+        QCOMPARE(service.play(id), 0u);
+        QTest::qWait(100);
+        QCOMPARE(service.pause(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::paused);
+        QVERIFY(!service.watching());
+        const std::uint32_t paused_at = position(service, id);
+        QVERIFY2(paused_at > 0 && paused_at < 300, qPrintable(QString::number(paused_at)));
+        QTRY_COMPARE(receiver.count(notice::aborted, id), 1);
+
+        QTest::qWait(100);
+        QCOMPARE(position(service, id), paused_at);
+        QCOMPARE(service.pause(id), 0u); // pausing a paused device changes nothing
+        QCOMPARE(mode_of(service, id), mode::paused);
+
+        QCOMPARE(service.resume(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::playing);
+        QVERIFY(position(service, id) >= paused_at);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
+        QCOMPARE(position(service, id), 300u);
+        QCOMPARE(receiver.received.size(), std::size_t(2));
+    }
+
+    void play_after_pause_continues_and_play_while_playing_supersedes()
+    {
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
+        QCOMPARE(service.play(id), 0u);
+        QTest::qWait(80);
+        QCOMPARE(service.pause(id), 0u);
+        const std::uint32_t paused_at = position(service, id);
+        QCOMPARE(service.play(id), 0u);
+        QVERIFY(position(service, id) >= paused_at);
+        QCOMPARE(service.play(id), 0u);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
+        QCOMPARE(receiver.count(notice::superseded, id), 1);
+        QCOMPARE(receiver.count(notice::aborted, id), 1);
+    }
+
+    void seek_to_start_stops_at_the_start()
+    {
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
+        QCOMPARE(service.play(id), 0u);
+        QTest::qWait(100);
+        QCOMPARE(service.seek_to_start(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::stopped);
+        QCOMPARE(position(service, id), 0u);
+        QVERIFY(!service.watching());
+        QTRY_COMPARE(receiver.count(notice::aborted, id), 1);
+
+        // Resume needs a paused device.
+        const error_code refused = service.resume(id);
+        QCOMPARE(kind_of(refused), error_kind::not_paused);
+        QVERIFY(text_of(service, refused).contains(short_clip_));
+
+        QCOMPARE(service.play(id), 0u);
+        QVERIFY(position(service, id) < 200);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
+    }
+
+    void devices_play_together_and_close_silences()
+    {
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id first = 0, second = 0, third = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, first), 0u);
+        QCOMPARE(service.open(stereo_clip_, &receiver, second), 0u);
+        QCOMPARE(service.open(short_clip_, &receiver, third), 0u);
+        QCOMPARE(service.play(first), 0u);
+        QCOMPARE(service.play(second), 0u);
+        QCOMPARE(service.play(third), 0u);
+        QTest::qWait(60);
+        QCOMPARE(mode_of(service, first), mode::playing);
+        QCOMPARE(mode_of(service, second), mode::playing);
+        QVERIFY(position(service, first) > 0);
+        QVERIFY(position(service, second) > 0);
+
+        QCOMPARE(service.close(third), 0u);
+        QCOMPARE(kind_of(service.play(third)), error_kind::invalid_device);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, first), 1, 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, second), 1, 3000);
+        QCOMPARE(receiver.received.size(), std::size_t(2)); // none for the closed device
+        QVERIFY(!service.watching());
+    }
+
+    void open_failures_have_their_own_codes_and_name_the_file()
+    {
+        const QString missing = dir_.filePath("absent.mp3");
+        const QString empty = dir_.filePath("empty.mp3");
+        const QString noise = dir_.filePath("noise.mp3");
+        const QString wrong_extension = dir_.filePath("short.wav"); // exists
+        const QString folder = dir_.filePath("folder.mp3");
+        QFile(empty).open(QIODevice::WriteOnly);
+        {
+            QFile file(noise);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            QRandomGenerator random(20240601);
+            for (int i = 0; i < 8192; ++i)
+                file.putChar(static_cast<char>(random.bounded(256)));
+        }
+        QVERIFY(QDir(dir_.path()).mkdir("folder.mp3"));
+
+        const struct {
+            QString file;
+            error_kind expected;
+        } cases[] = {
+            {missing, error_kind::file_not_found},
+            {empty, error_kind::not_mp3},
+            {noise, error_kind::not_mp3},
+            {wrong_extension, error_kind::unknown_extension},
+            {folder, error_kind::file_unreadable},
+        };
+        openal_audio_service service;
+        QStringList texts;
+        for (const auto& c : cases) {
+            device_id id = 7;
+            const error_code code = service.open(c.file, nullptr, id);
+            QCOMPARE(kind_of(code), c.expected);
+            QCOMPARE(id, device_id(0));
+            const QString text = text_of(service, code);
+            QVERIFY2(text.contains(c.file), qPrintable(text));
+            texts << text;
+        }
+        texts.removeDuplicates();
+        QCOMPARE(texts.size(), 5);
+    }
+
+    void commands_on_unknown_devices_and_unknown_codes()
+    {
+        openal_audio_service service;
+        std::uint32_t ms = 0;
+        mode m = mode::stopped;
+        bool can = true;
+        QCOMPARE(kind_of(service.status_length(42, ms)), error_kind::invalid_device);
+        QCOMPARE(kind_of(service.status_mode(42, m)), error_kind::invalid_device);
+        QCOMPARE(kind_of(service.can_play(42, can)), error_kind::invalid_device);
+        QVERIFY(!can);
+        QCOMPARE(kind_of(service.pause(42)), error_kind::invalid_device);
+        QCOMPARE(kind_of(service.seek_to_start(42)), error_kind::invalid_device);
+        QCOMPARE(kind_of(service.close(42)), error_kind::invalid_device);
+        QVERIFY(!text_of(service, service.close(42)).isEmpty());
+        QString text;
+        QVERIFY(!service.error_text(0xFEu, text));
+    }
+};
+
+QTEST_MAIN(test_platform_audio)
+#include "test_platform_audio.moc"
