@@ -1,0 +1,31 @@
+#pragma once
+// Keyboard order of a window's controls, read from Qt's focus chain (the
+// order QWidget::setTabOrder sets), and the arrow-key movement that follows
+// it inside one container.
+
+#include <QList>
+
+class QKeyEvent;
+class QWidget;
+
+// Chains the widgets in keyboard order, each after the one before it.
+void set_keyboard_order(const QList<QWidget*>& widgets);
+
+// True when the widget takes the focus from Tab and Shift+Tab.
+bool is_tab_stop(const QWidget* widget);
+
+// The direct children of `container` that can take the focus (shown within
+// it, enabled, with a focus policy, possibly through a focus proxy), in
+// keyboard order starting from the container.
+QList<QWidget*> focusable_children(QWidget* container);
+
+// The control of `container` (at any depth) that takes the focus when the
+// focus enters it: the first tab stop in keyboard order, or failing that the
+// first control that can take the focus at all; null when there is none.
+QWidget* first_control(QWidget* container);
+
+// Right and Down move the focus from `from` to the next focusable control of
+// its parent, Left and Up to the previous one, wrapping around; the new
+// control receives the focus as from Tab (forwards) or Shift+Tab (backwards).
+// Returns false, doing nothing, for any other key or with Ctrl, Alt or Meta.
+bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key);

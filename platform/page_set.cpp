@@ -1,0 +1,122 @@
+#include "platform/page_set.h"
+
+#include "platform/keyboard_order.h"
+#include "platform/radio_option.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTabBar>
+
+namespace {
+// 0 for any other key, +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab.
+int page_key_direction(const QKeyEvent* key)
+{
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    if (!(modifiers & Qt::ControlModifier) || (modifiers & (Qt::AltModifier | Qt::MetaModifier)))
+        return 0;
+    if (key->key() == Qt::Key_Backtab)
+        return -1;
+    if (key->key() == Qt::Key_Tab)
+        return (modifiers & Qt::ShiftModifier) ? -1 : 1;
+    return 0;
+}
+}
+
+PageSet::PageSet(Level level, QWidget* parent)
+    : QTabWidget(parent)
+    , level_(level)
+{
+    // The tab strip announces a new page before the set shows it: that is
+    // the moment to see whether the focus is on the page being left.
+    auto* strip = new QTabBar(this);
+    connect(strip, &QTabBar::currentChanged, this, &PageSet::notePageLeaving);
+    setTabBar(strip);
+    connect(this, &QTabWidget::currentChanged, this, &PageSet::followShownPage);
+
+    setTabPosition(QTabWidget::North);
+    setUsesScrollButtons(true);
+    setElideMode(Qt::ElideNone);
+    strip->setExpanding(false);
+
+    // Ctrl+Tab must reach a top-level set before any control inside it (a
+    // nested set included) can use it.
+    if (level_ == Level::TopLevel)
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+void PageSet::selectFirstPage()
+{
+    if (count() > 0)
+        setCurrentIndex(0);
+}
+
+void PageSet::nextPage() { step(+1); }
+
+void PageSet::previousPage() { step(-1); }
+
+void PageSet::step(int direction)
+{
+    const int pages = count();
+    const int from = currentIndex();
+    if (from < 0)
+        return;
+    for (int distance = 1; distance < pages; ++distance) {
+        const int page = ((from + direction * distance) % pages + pages) % pages;
+        if (isTabVisible(page) && isTabEnabled(page)) {
+            setCurrentIndex(page);
+            return;
+        }
+    }
+}
+
+void PageSet::notePageLeaving()
+{
+    const QWidget* focus = window()->focusWidget();
+    focusWasOnShownPage_ = shownPage_ && focus && shownPage_->isAncestorOf(focus);
+}
+
+void PageSet::followShownPage()
+{
+    const bool follow = focusWasOnShownPage_;
+    focusWasOnShownPage_ = false;
+    shownPage_ = currentWidget();
+    if (!follow || !shownPage_)
+        return;
+    // Qt has already put the focus somewhere on the new page (the control
+    // that last had it there, or its first tab stop); put it where it belongs.
+    if (QWidget* control = first_control(shownPage_)) {
+        AutoCheckBlocker showing_a_page_checks_nothing;
+        control->setFocus(Qt::TabFocusReason);
+    }
+}
+
+void PageSet::setVisible(bool visible)
+{
+    // Hiding the set while it holds the focus makes Qt move the focus on.
+    AutoCheckBlocker quiet;
+    QTabWidget::setVisible(visible);
+}
+
+bool PageSet::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType()) {
+        auto* target = static_cast<QWidget*>(watched);
+        const int direction = page_key_direction(static_cast<QKeyEvent*>(event));
+        if (direction != 0 && isVisible() && (target == this || isAncestorOf(target))) {
+            step(direction);
+            return true;
+        }
+    }
+    return QTabWidget::eventFilter(watched, event);
+}
+
+void PageSet::keyPressEvent(QKeyEvent* event)
+{
+    // Qt's own Ctrl+Tab handling would move a nested set: leave the key to
+    // the top-level set, which has already taken it through its filter.
+    if (page_key_direction(event) != 0) {
+        event->ignore();
+        return;
+    }
+    QTabWidget::keyPressEvent(event);
+}
