@@ -1,0 +1,160 @@
+// Draws the fifteen picture strips of the picture questions and writes each
+// one as a picture record (Qnn.pic):
+//   draw_pictures IMAGES_FOLDER [JPEG_FOLDER]
+// With a second folder, the plain JPEG files are written there too, to look at.
+//
+// A strip is four framed drawings side by side, the alternatives A to D from
+// left to right; each drawing sits under its answer letter on the page.
+
+#include "tools/picture_drawings.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextStream>
+#include <array>
+#include <vector>
+
+using namespace drawings;
+
+namespace {
+
+constexpr int kStripWidth = 604;
+constexpr int kStripHeight = 148;
+// The letters stand 152 pixels apart on the page; the strip's cells follow them.
+constexpr int kCellSpacing = 152;
+constexpr int kFirstCellLeft = 14;
+constexpr int kCellTop = (kStripHeight - kCellHeight) / 2;
+constexpr int kDotsPerMetre = 3780; // 96 dpi
+constexpr int kJpegQuality = 90;
+
+struct Strip {
+    const char* name;
+    std::array<Drawing, 4> cells; // A, B, C, D
+};
+
+// Each strip matches the exchange of its question's two recordings; the
+// keyed drawing is the only one that fits what the woman answers.
+std::vector<Strip> strips()
+{
+    return {
+        {"Q01", {analogClock(7, 0), analogClock(7, 30), analogClock(8, 0), analogClock(10, 30)}},
+        {"Q02", {rain, sun, snow, clouds}},
+        {"Q03", {bookWithPrice(80), bookWithPrice(180), bookWithPrice(100), bookWithPrice(120)}},
+        {"Q04", {bicycle, bus, taxi, train}},
+        {"Q05", {calendarPage(10, 16), calendarPage(10, 6), calendarPage(6, 10), calendarPage(11, 16)}},
+        {"Q06", {tickets(4), tickets(3), tickets(2), tickets(5)}},
+        {"Q07", {hospital, school, house, shop}},
+        {"Q08", {wristwatch, mobilePhone, glasses, key}},
+        {"Q09", {coffee, milk, tea, juice}},
+        {"Q10", {basketball, football, tableTennis, swimming}},
+        {"Q11", {doorNumber(305), doorNumber(350), doorNumber(503), doorNumber(530)}},
+        {"Q12", {digitalClock(9, 45), digitalClock(10, 15), digitalClock(10, 45), digitalClock(9, 15)}},
+        {"Q13", {dog, bird, cat, fish}},
+        {"Q14", {shirt(QColor(229, 57, 53)), shirt(QColor(30, 111, 217)), shirt(QColor(67, 160, 71)),
+                 shirt(QColor(33, 33, 33))}},
+        {"Q15", {apples, bananas, grapes, watermelon}},
+    };
+}
+
+QImage paintStrip(const Strip& strip)
+{
+    QImage image(kStripWidth, kStripHeight, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMetre);
+    image.setDotsPerMeterY(kDotsPerMetre);
+    image.fill(Qt::white);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    for (int i = 0; i < 4; ++i) {
+        const QRectF cell(kFirstCellLeft + i * kCellSpacing, kCellTop, kCellWidth, kCellHeight);
+        p.setPen(QPen(QColor(90, 90, 100), 2));
+        p.setBrush(QColor(251, 250, 244));
+        p.drawRoundedRect(cell.adjusted(1, 1, -1, -1), 6, 6);
+        p.save();
+        p.setClipRect(cell.adjusted(2, 2, -2, -2));
+        p.translate(cell.topLeft());
+        strip.cells[static_cast<std::size_t>(i)](p);
+        p.restore();
+    }
+    return image;
+}
+
+QByteArray encodeJpeg(const QImage& image)
+{
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(kJpegQuality);
+    writer.setProgressiveScanWrite(false);
+    if (!writer.write(image))
+        return {};
+    return jpeg;
+}
+
+// The record: the picture kind's name after a one-byte length, the JPEG
+// data's length as an unsigned 32-bit little-endian integer, the data.
+QByteArray pictureRecord(const QByteArray& jpeg)
+{
+    const QByteArray kind = "TJPEGImage";
+    QByteArray record;
+    record.append(static_cast<char>(kind.size()));
+    record.append(kind);
+    const auto length = static_cast<quint32>(jpeg.size());
+    for (int shift = 0; shift < 32; shift += 8)
+        record.append(static_cast<char>((length >> shift) & 0xFFu));
+    record.append(jpeg);
+    return record;
+}
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream err(stderr);
+    const QStringList args = app.arguments();
+    if (args.size() < 2 || args.size() > 3) {
+        err << "usage: draw_pictures IMAGES_FOLDER [JPEG_FOLDER]\n";
+        return 2;
+    }
+    const QDir images(args[1]);
+    const QString jpegFolder = args.size() == 3 ? args[2] : QString();
+    if (!jpegFolder.isEmpty())
+        QDir().mkpath(jpegFolder);
+
+    for (const Strip& strip : strips()) {
+        const QByteArray jpeg = encodeJpeg(paintStrip(strip));
+        if (jpeg.isEmpty()) {
+            err << "draw_pictures: cannot encode " << strip.name << " as JPEG\n";
+            return 1;
+        }
+        const QString record = images.filePath(QString(strip.name) + ".pic");
+        if (!writeFile(record, pictureRecord(jpeg))) {
+            err << "draw_pictures: cannot write " << record << "\n";
+            return 1;
+        }
+        if (!jpegFolder.isEmpty()) {
+            const QString plain = QDir(jpegFolder).filePath(QString(strip.name) + ".jpg");
+            if (!writeFile(plain, jpeg)) {
+                err << "draw_pictures: cannot write " << plain << "\n";
+                return 1;
+            }
+        }
+    }
+    return 0;
+}
