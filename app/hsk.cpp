@@ -91,6 +91,7 @@ TForm1::TForm1(QWidget* parent)
     setCentralWidget(client);
     build_home_screen(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window cannot be resized
+    layout()->activate();
 
     bind_events();
     set_tab_order();

@@ -2,6 +2,7 @@
 // The program takes no command line: Qt is given the program name only.
 
 #include "app/startup.h"
+#include "platform/picture_formats.h"
 
 #include <QApplication>
 
@@ -10,5 +11,6 @@ int main(int, char** argv)
     int argc = 1;
     char* program_only[] = {argv[0], nullptr};
     QApplication application(argc, program_only);
+    register_standard_picture_formats(); // before any question picture is read
     return run_program(application);
 }

@@ -1,6 +1,7 @@
 #include "platform/error_reporting.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
 
@@ -44,6 +45,10 @@ void report_startup_error(const AppError& error)
         installed_reporter()(error, true);
         return;
     }
+    // Without a display (the offscreen platform) nobody could dismiss the box:
+    // standard error is the report there.
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        return;
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Application Error"), text, QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -1,0 +1,37 @@
+#pragma once
+// Builds the program's windows as start-up does, for tests that drive them
+// through real widgets: fonts, picture formats, the main window and its About
+// box, run from the build folder where the recordings are.
+
+#include "about/Aproposde.h"
+#include "app/hsk.h"
+#include "app/startup.h"
+#include "platform/picture_formats.h"
+
+#include <QDir>
+#include <QtTest>
+#include <memory>
+
+struct app_fixture {
+    std::unique_ptr<TForm1> form;
+    TForm2* about = nullptr;
+
+    app_fixture()
+    {
+        QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR));
+        register_standard_picture_formats();
+        install_fonts();
+        form = std::make_unique<TForm1>();
+        about = new TForm2(form.get());
+        form->setAboutBox(about);
+    }
+
+    // Shows the main window and waits until it is active, as the event loop's
+    // first show does.
+    bool show()
+    {
+        form->show();
+        form->activateWindow();
+        return QTest::qWaitForWindowActive(form.get());
+    }
+};
