@@ -1,0 +1,15 @@
+#pragma once
+// The clip player's button glyphs: 16-colour bitmaps named "CL_MPPLAY",
+// "DI_MPPLAY", "CL_MPPAUSE", "DI_MPPAUSE", "CL_MPPREV", "DI_MPPREV" ("CL"
+// coloured, for an available button; "DI" outline, for an unavailable one).
+// Drawn once by code and kept.
+
+#include <QImage>
+#include <QString>
+
+// The indexed bitmap (Format_Indexed8, 16-colour table) of that name, with
+// olive (128, 128, 0) as its background; a null image for an unknown name.
+const QImage& clip_glyph(const QString& name);
+
+// The same bitmap ready to paint: olive pixels are transparent.
+const QImage& clip_glyph_for_drawing(const QString& name);
