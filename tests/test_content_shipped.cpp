@@ -1,0 +1,113 @@
+// The catalogue and pictures built into the program: they load, have the
+// examination's counts, and hold real, distinct texts.
+
+#include "content/catalogue.h"
+#include "content/picture_record.h"
+#include "platform/app_error.h"
+#include "platform/picture_formats.h"
+
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+// A text the candidate can read: some letter or digit, and no Latin letters,
+// which in this Chinese material would only come from a placeholder
+// ("TODO", "xxx", "option A").
+bool is_real_text(const QString& text)
+{
+    static const QRegularExpression latin(QStringLiteral("[A-Za-z]"));
+    static const QRegularExpression meaningful(QStringLiteral("[\\p{L}\\p{N}]"));
+    return text.contains(meaningful) && !text.contains(latin);
+}
+
+} // namespace
+
+class test_content_shipped : public QObject {
+    Q_OBJECT
+
+    std::optional<catalogue> shipped;
+
+private slots:
+    void initTestCase()
+    {
+        register_standard_picture_formats();
+        try {
+            shipped = catalogue::load();
+        } catch (const AppError& error) {
+            QFAIL(qPrintable(error.kind() + QStringLiteral(": ") + error.message()));
+        }
+    }
+
+    void counts()
+    {
+        QCOMPARE(shipped->pages(1).size(), 45u);
+        QCOMPARE(shipped->pages(2).size(), 40u);
+        QCOMPARE(shipped->pages(3).size(), 13u);
+        int questions = 0;
+        for (int s = 1; s <= 3; ++s)
+            for (const page& p : shipped->pages(s))
+                questions += static_cast<int>(p.questions.size());
+        QCOMPARE(questions, 140);
+        for (int numero = 1; numero <= 140; ++numero)
+            QVERIFY(shipped->question_by_number(numero).question);
+    }
+
+    void pictures()
+    {
+        QSet<QString> names;
+        for (const page& p : shipped->pages(1))
+            for (const question& q : p.questions) {
+                if (p.genre != genre::ecoute_image)
+                    continue;
+                names.insert(q.image);
+                const picture strip = load_picture_record(q.image);
+                QCOMPARE(strip.kind(), QStringLiteral("TJPEGImage"));
+                QVERIFY2(strip.width() >= 591 && strip.width() <= 607, qPrintable(q.image));
+                QVERIFY2(strip.height() >= 142 && strip.height() <= 153, qPrintable(q.image));
+                QCOMPARE(strip.decode().size(), strip.size());
+            }
+        QCOMPARE(names.size(), 15);
+    }
+
+    void texts_are_real_and_distinct()
+    {
+        QSet<QString> stems;
+        QSet<QStringList> passages;
+        for (int s = 1; s <= 3; ++s)
+            for (const page& p : shipped->pages(s)) {
+                if (!p.texte.isEmpty()) {
+                    QVERIFY2(is_real_text(p.texte.join(QString())), qPrintable(tab_caption(p)));
+                    for (const QString& line : p.texte)
+                        QVERIFY2(!line.contains(QRegularExpression(QStringLiteral("[A-Za-z]"))),
+                                 qPrintable(tab_caption(p) + QStringLiteral(": ") + line));
+                    QVERIFY2(!passages.contains(p.texte), qPrintable(tab_caption(p) + QStringLiteral(": passage twice")));
+                    passages.insert(p.texte);
+                }
+                for (const question& q : p.questions) {
+                    const QString where = QStringLiteral("question %1").arg(q.numero);
+                    if (!q.enonce.isEmpty()) {
+                        QVERIFY2(is_real_text(q.enonce), qPrintable(where + QStringLiteral(": ") + q.enonce));
+                        QVERIFY2(!stems.contains(q.enonce), qPrintable(where + QStringLiteral(": stem twice")));
+                        stems.insert(q.enonce);
+                    }
+                    if (p.genre == genre::ecoute_image)
+                        continue;
+                    QSet<QString> options;
+                    for (const QString& option : q.options) {
+                        QVERIFY2(is_real_text(option), qPrintable(where + QStringLiteral(": ") + option));
+                        options.insert(option);
+                    }
+                    QVERIFY2(options.size() == 4, qPrintable(where + QStringLiteral(": two identical options")));
+                }
+            }
+        QCOMPARE(stems.size(), 50); // 20 gap sentences, 30 reading questions
+        QCOMPARE(passages.size(), 13);
+    }
+};
+
+QTEST_GUILESS_MAIN(test_content_shipped)
+#include "test_content_shipped.moc"
