@@ -2,7 +2,13 @@
 
 #include "about/Aproposde.h"
 #include "about/emblem.h"
+#include "content/catalogue.h"
+#include "pages/clip_player.h"
+#include "pages/question_pages.h"
 #include "platform/bevel_panel.h"
+#include "platform/keyboard_order.h"
+#include "platform/page_set.h"
+#include "platform/radio_option.h"
 #include "platform/cancel_button.h"
 #include "platform/status_panels.h"
 #include "platform/window_placement.h"
@@ -13,7 +19,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -75,7 +80,7 @@ QAction* separator(QMenu* menu, const char* name)
 }
 }
 
-TForm1::TForm1(QWidget* parent)
+TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
@@ -89,7 +94,7 @@ TForm1::TForm1(QWidget* parent)
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
     setCentralWidget(client);
-    build_home_screen(client);
+    build_home_screen(client, audio);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window cannot be resized
     layout()->activate();
 
@@ -97,12 +102,16 @@ TForm1::TForm1(QWidget* parent)
     set_tab_order();
     set_cancel_button(this, terminer);
     Button1->setFocus();
+
+    // Every control exists: the players open their clips, one after another.
+    for (ClipPlayer* player : players_)
+        player->open();
     FormCreate();
 }
 
 TForm1::~TForm1() = default;
 
-void TForm1::build_home_screen(QWidget* client)
+void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
 {
     titre_chinois = named(new QLabel(QStringLiteral("汉语水平考试"), client), "titre_chinois", {220, 0, 174, 29});
     titre_chinois->setFont(font_px(QStringLiteral("SimHei"), 29));
@@ -136,11 +145,18 @@ void TForm1::build_home_screen(QWidget* client)
     StatusBar = named(new StatusPanels({{200, Qt::AlignLeft}, {240, Qt::AlignHCenter}, {200, Qt::AlignRight}}, client),
                       "StatusBar", {0, 430, 644, 17});
 
+    const catalogue questions = catalogue::load();
     const char* set_names[] = {"Section1", "Section2", "Section3"};
-    QTabWidget** sets[] = {&Section1, &Section2, &Section3};
+    PageSet** sets[] = {&Section1, &Section2, &Section3};
     for (int i = 0; i < 3; ++i) {
-        *sets[i] = named(new QTabWidget(client), set_names[i], {2, 58, 639, 338});
-        (*sets[i])->hide();
+        PageSet* set = named(new PageSet(PageSet::Level::TopLevel, client), set_names[i], {2, 58, 639, 338});
+        set->hide();
+        built_section built = build_question_pages(set, questions.pages(i + 1), audio);
+        options_.insert(options_.end(), built.options.begin(), built.options.end());
+        players_.insert(players_.end(), built.players.begin(), built.players.end());
+        focus_holders_ += built.focus_holders;
+        section_orders_[i] = std::move(built.keyboard_order);
+        *sets[i] = set;
     }
 
     terminer = push_button(client, "terminer", QStringLiteral("Terminer"), {248, 400, 145, 25});
@@ -200,13 +216,19 @@ void TForm1::bind_events()
     connect(menu_init, &QAction::triggered, this, &TForm1::menu_initClick);
     connect(Quitter2, &QAction::triggered, this, &TForm1::QuitterClick);
     connect(Aproposde1, &QAction::triggered, this, &TForm1::Aproposde1Click);
+    using handler = void (TForm1::*)(RadioOption*);
+    const handler answer_handlers[] = {&TForm1::Reponse_A, &TForm1::Reponse_B, &TForm1::Reponse_C, &TForm1::Reponse_D};
+    for (std::size_t i = 0; i < options_.size(); ++i)
+        connect(options_[i], &RadioOption::checkedByUser, this, answer_handlers[i % 4]);
 }
 
 void TForm1::set_tab_order()
 {
-    QWidget* order[] = {suivant, precedent, Button1, Button2, Button3, Section1, Section2, Section3, terminer};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    QList<QWidget*> order = {suivant, precedent, Button1, Button2, Button3};
+    for (const QList<QWidget*>& section_order : section_orders_)
+        order += section_order;
+    order << terminer;
+    set_keyboard_order(order);
 }
 
 // Handlers.
@@ -234,9 +256,16 @@ void TForm1::Aproposde1Click()
         Form2->showAbout();
 }
 
+// Each option reports its own question number: the option that became
+// checked, whichever control holds the focus.
+void TForm1::Reponse_A(RadioOption* sender) { moteur.record_answer(sender->tag(), 1); }
+void TForm1::Reponse_B(RadioOption* sender) { moteur.record_answer(sender->tag(), 2); }
+void TForm1::Reponse_C(RadioOption* sender) { moteur.record_answer(sender->tag(), 3); }
+void TForm1::Reponse_D(RadioOption* sender) { moteur.record_answer(sender->tag(), 4); }
+
 // The engine's view of the controls.
 
-QTabWidget* TForm1::page_set(int section) const
+PageSet* TForm1::page_set(int section) const
 {
     return section == 1 ? Section1 : section == 2 ? Section2 : Section3;
 }
@@ -280,24 +309,16 @@ BevelPanel* TForm1::panel_of(panel p) const
     return nullptr;
 }
 
-void TForm1::select_first_page(int section) { page_set(section)->setCurrentIndex(0); }
-
-void TForm1::select_next_page(int section)
-{
-    QTabWidget* set = page_set(section);
-    if (set->count() > 1)
-        set->setCurrentIndex((set->currentIndex() + 1) % set->count());
-}
-
-void TForm1::select_previous_page(int section)
-{
-    QTabWidget* set = page_set(section);
-    if (set->count() > 1)
-        set->setCurrentIndex((set->currentIndex() + set->count() - 1) % set->count());
-}
+void TForm1::select_first_page(int section) { page_set(section)->selectFirstPage(); }
+void TForm1::select_next_page(int section) { page_set(section)->nextPage(); }
+void TForm1::select_previous_page(int section) { page_set(section)->previousPage(); }
 
 void TForm1::set_page_set_visible(int section, bool visible) { page_set(section)->setVisible(visible); }
-void TForm1::uncheck_all_options() {}
+void TForm1::uncheck_all_options()
+{
+    for (RadioOption* option : options_)
+        option->uncheck();
+}
 void TForm1::set_status_text(int panel_index, const QString& text) { StatusBar->setText(panel_index, text); }
 void TForm1::set_button_visible(button b, bool visible) { button_of(b)->setVisible(visible); }
 void TForm1::set_button_enabled(button b, bool enabled) { button_of(b)->setEnabled(enabled); }

@@ -8,8 +8,12 @@
 #include "engine/window_controls.h"
 
 #include <QMainWindow>
+#include <vector>
 
 class BevelPanel;
+class ClipPlayer;
+class PageSet;
+class RadioOption;
 class QAction;
 class QLabel;
 class QMenu;
@@ -19,11 +23,16 @@ class QTabWidget;
 class QTimer;
 class StatusPanels;
 class TForm2;
+namespace audio { class audio_service; }
 
 class TForm1 : public QMainWindow, public window_controls {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget* parent = nullptr);
+    // Builds every control, the question pages from the built-in catalogue,
+    // opens every clip player with `audio` (which must outlive the window),
+    // then runs FormCreate. Throws AppError when the catalogue or a clip
+    // cannot be loaded; the half-built window is then destroyed.
+    explicit TForm1(audio::audio_service& audio, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The About box, created after this window at start-up.
@@ -50,9 +59,9 @@ public:
     QPushButton* Button2 = nullptr;
     QPushButton* Button3 = nullptr;
     StatusPanels* StatusBar = nullptr;
-    QTabWidget* Section1 = nullptr;
-    QTabWidget* Section2 = nullptr;
-    QTabWidget* Section3 = nullptr;
+    PageSet* Section1 = nullptr;
+    PageSet* Section2 = nullptr;
+    PageSet* Section3 = nullptr;
     QPushButton* terminer = nullptr;
     QPushButton* precedent = nullptr;
     QPushButton* suivant = nullptr;
@@ -92,14 +101,25 @@ public slots:
     void menu_initClick();
     void QuitterClick();
     void Aproposde1Click();
+    void Reponse_A(RadioOption* sender);
+    void Reponse_B(RadioOption* sender);
+    void Reponse_C(RadioOption* sender);
+    void Reponse_D(RadioOption* sender);
+
+public:
+    // The 560 answer options, question by question, A to D, and the 83 clip
+    // players in creation order.
+    const std::vector<RadioOption*>& answer_options() const { return options_; }
+    const std::vector<ClipPlayer*>& clip_players() const { return players_; }
+    int focus_holder_count() const { return focus_holders_; }
 
 private:
-    void build_home_screen(QWidget* client);
+    void build_home_screen(QWidget* client, audio::audio_service& audio);
     void build_menu_bar();
     void bind_events();
     void set_tab_order();
 
-    QTabWidget* page_set(int section) const;
+    PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;
     QAction* menu_item_of(menu_item m) const;
     BevelPanel* panel_of(panel p) const;
@@ -120,5 +140,9 @@ private:
     void stop_timer() override;
 
     engine moteur{*this};
+    std::vector<RadioOption*> options_;
+    std::vector<ClipPlayer*> players_;
+    int focus_holders_ = 0;
+    QList<QWidget*> section_orders_[3];
     TForm2* Form2 = nullptr;
 };

@@ -4,6 +4,7 @@
 #include "about/emblem.h"
 #include "app/hsk.h"
 #include "platform/error_reporting.h"
+#include "platform/openal_audio_service.h"
 #include "platform/window_placement.h"
 
 #include <QApplication>
@@ -25,9 +26,12 @@ int run_program(QApplication& application)
     application.setWindowIcon(program_icon());
     install_fonts();
 
+    // The audio service outlives the window, whose players close their
+    // devices when it is destroyed.
+    audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form1;
     try {
-        form1 = std::make_unique<TForm1>();
+        form1 = std::make_unique<TForm1>(audio);
         form1->setAboutBox(new TForm2(form1.get()));
     } catch (const AppError& error) {
         form1.reset();

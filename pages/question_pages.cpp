@@ -1,9 +1,245 @@
 #include "pages/question_pages.h"
 
-#include <QTabWidget>
+#include "pages/clip_player.h"
+#include "platform/focus_holder.h"
+#include "platform/page_set.h"
+#include "platform/passage_box.h"
+#include "platform/picture_frame.h"
+#include "content/picture_record.h"
+#include "platform/radio_option.h"
 
-void build_question_pages(QTabWidget* page_set, const std::vector<page>& pages)
+#include <QGroupBox>
+#include <QLabel>
+
+namespace {
+QFont font_px(const char* family, int pixels, bool bold = false)
 {
+    QFont font(QString::fromLatin1(family));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+// Where the groups of an ecoute_groupe page stand: x and width of each
+// question's frame, and x of the question's player inside it.
+struct group_place {
+    int numero, x, width, player_x;
+};
+constexpr group_place group_places[] = {
+    {43, 8, 137, 32}, {44, 152, 233, 76}, {45, 392, 233, 76},
+    {46, 8, 129, 24}, {47, 144, 193, 52}, {48, 344, 281, 76},
+    {49, 152, 153, 36}, {50, 336, 153, 36},
+};
+
+class page_builder {
+public:
+    page_builder(audio::audio_service& audio, built_section& out) : audio_(audio), out_(out) {}
+
+    QWidget* build(const page& p, PageSet* set)
+    {
+        auto* widget = new QWidget(set);
+        switch (p.genre) {
+        case genre::ecoute_image: ecoute_image(p.questions.front(), widget); break;
+        case genre::ecoute_hf: ecoute_hf(p.questions.front(), widget, false); break;
+        case genre::ecoute_simple: ecoute_hf(p.questions.front(), widget, true); break;
+        case genre::ecoute_groupe: ecoute_groupe(p, widget); break;
+        case genre::phrase_correcte: phrase_correcte(p.questions.front(), widget); break;
+        case genre::phrase_a_trou: phrase_a_trou(p.questions.front(), widget); break;
+        case genre::texte_a_trous:
+        case genre::lecture: reading(p, widget); break;
+        }
+        return widget;
+    }
+
+private:
+    ClipPlayer* player(const QString& clip, QWidget* parent, QPoint at)
+    {
+        auto* strip = new ClipPlayer(clip_file_name(clip), audio_, parent);
+        strip->setGeometry(QRect(at, QSize(85, 20)));
+        out_.players.push_back(strip);
+        out_.keyboard_order << strip;
+        return strip;
+    }
+
+    QLabel* text_label(const QString& text, QWidget* parent, QPoint at, const QFont& font)
+    {
+        auto* label = new QLabel(text, parent);
+        label->setFont(font);
+        label->move(at);
+        label->resize(label->sizeHint());
+        return label;
+    }
+
+    // The four options of a question, captioned by the kind's rule.
+    std::array<RadioOption*, 4> options(const question& q, genre g, QWidget* parent, const QFont& font)
+    {
+        std::array<RadioOption*, 4> made{};
+        for (int letter = 0; letter < 4; ++letter) {
+            auto* option = new RadioOption(option_caption(g, letter, q.options[static_cast<std::size_t>(letter)]), parent);
+            option->setTag(q.numero);
+            option->setFont(font);
+            made[static_cast<std::size_t>(letter)] = option;
+            out_.options.push_back(option);
+            out_.keyboard_order << option;
+        }
+        return made;
+    }
+
+    static int widest(const std::array<RadioOption*, 4>& made)
+    {
+        int width = 0;
+        for (RadioOption* o : made)
+            width = qMax(width, o->sizeHint().width());
+        return width;
+    }
+
+    // Options one under another at x, from y, `step` apart.
+    static void column(const std::array<RadioOption*, 4>& made, int x, int y, int step, QSize size)
+    {
+        for (RadioOption* o : made) {
+            o->setGeometry(QRect(QPoint(x, y), size));
+            y += step;
+        }
+    }
+
+    void focus_holder(QWidget* parent, int y)
+    {
+        auto* holder = new FocusHolder(parent);
+        holder->setGeometry(-40, y, 24, 25);
+        ++out_.focus_holders;
+        out_.keyboard_order << holder;
+    }
+
+    void speakers(int numero, QWidget* page)
+    {
+        const QStringList clips = clip_names(genre::ecoute_hf, numero);
+        text_label(QStringLiteral("H"), page, {192, 22}, font_px("Tahoma", 19));
+        player(clips.at(0), page, {208, 24});
+        text_label(QStringLiteral("F"), page, {320, 22}, font_px("Tahoma", 19));
+        player(clips.at(1), page, {336, 24});
+    }
+
+    void ecoute_image(const question& q, QWidget* page)
+    {
+        speakers(q.numero, page);
+        const auto made = options(q, genre::ecoute_image, page, font_px("Arial", 20));
+        for (int letter = 0; letter < 4; ++letter)
+            made[static_cast<std::size_t>(letter)]->setGeometry(72 + 152 * letter, 64, 49, 25);
+
+        // The picture strip, centred in its frame, shrunk only if too large.
+        const picture strip = load_picture_record(q.image);
+        auto* frame = new QLabel(page);
+        frame->setGeometry(0, 88, 625, 180);
+        auto* image = new QLabel(frame);
+        const QRect placed = picture_placement(strip.size(), frame->size());
+        image->setGeometry(placed);
+        image->setScaledContents(placed.size() != strip.size());
+        image->setPixmap(QPixmap::fromImage(strip.decode()));
+    }
+
+    void ecoute_hf(const question& q, QWidget* page, bool single_clip)
+    {
+        if (single_clip)
+            player(clip_names(genre::ecoute_simple, q.numero).at(0), page, {264, 24});
+        else
+            speakers(q.numero, page);
+        const auto made = options(q, single_clip ? genre::ecoute_simple : genre::ecoute_hf, page, font_px("SimHei", 25));
+        column(made, 216, 80, 40, {widest(made), 25});
+    }
+
+    void ecoute_groupe(const page& p, QWidget* page)
+    {
+        player(shared_clip_name(p), page, {264, 24});
+        for (const question& q : p.questions) {
+            const group_place* place = std::find_if(std::begin(group_places), std::end(group_places),
+                                                    [&](const group_place& g) { return g.numero == q.numero; });
+            auto* group = new QGroupBox(QString::number(q.numero), page);
+            group->setFont(font_px("Arial", 16, true));
+            group->setGeometry(place->x, 64, place->width, 225);
+            player(clip_names(genre::ecoute_groupe, q.numero).at(0), group, {place->player_x, 24});
+            const auto made = options(q, genre::ecoute_groupe, group, font_px("SimHei", 25));
+            column(made, 8, 64, 40, {qMin(widest(made), place->width - 10), 25});
+        }
+    }
+
+    void phrase_correcte(const question& q, QWidget* page)
+    {
+        text_label(QStringLiteral("Sélectionnez parmi ces 4 choix l'unique phrase correcte"), page, {96, 20},
+                   font_px("Tahoma", 16, true));
+        const auto made = options(q, genre::phrase_correcte, page, font_px("SimHei", 25));
+        const int width = qMax(329, widest(made));
+        // Further left where a long sentence needs the room.
+        column(made, qBound(88, 625 - width, 200), 80, 40, {width, 25});
+        focus_holder(page, 160);
+    }
+
+    void phrase_a_trou(const question& q, QWidget* page)
+    {
+        QLabel* stem = text_label(q.enonce, page, {0, 16}, font_px("SimHei", 25));
+        stem->move(qBound(32, (625 - stem->width()) / 2, 180), 16);
+        const auto made = options(q, genre::phrase_a_trou, page, font_px("SimHei", 25));
+        column(made, 232, 80, 40, {qMax(329, widest(made)), 25});
+        focus_holder(page, 160);
+    }
+
+    void reading(const page& p, QWidget* page)
+    {
+        const bool gaps = p.genre == genre::texte_a_trous;
+        const qsizetype lines = p.texte.size();
+        const bool scrolls = lines > 5;
+        int box_height = 0;
+        if (gaps)
+            box_height = scrolls ? 145 : lines <= 3 ? 105 : 129;
+        else if (p.questions.size() == 1)
+            box_height = 65;
+        else
+            box_height = scrolls ? 113 : 105;
+        auto* box = new PassageBox(p.texte.join(u'\n'), scrolls, page);
+        box->setFont(font_px("Tahoma", 17));
+        box->setGeometry(6, 8, 617, box_height);
+
+        if (p.questions.size() == 1) {
+            const question& q = p.questions.front();
+            text_label(q.enonce, page, {156, 112}, font_px("SimHei", 25));
+            const auto made = options(q, p.genre, page, font_px("SimHei", 25));
+            column(made, 200, 152, 32, {329, 33});
+            out_.keyboard_order << box;
+            return;
+        }
+
+        out_.keyboard_order << box;
+        auto* sub_pages = new PageSet(PageSet::Level::Nested, page);
+        sub_pages->setGeometry(gaps ? QRect(56, 160, 521, 145) : QRect(56, 128, 521, 177));
+        out_.keyboard_order << sub_pages;
+        for (const question& q : p.questions) {
+            auto* sub_page = new QWidget(sub_pages);
+            if (gaps) {
+                const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
+                column(made, 176, 8, 26, {qBound(73, widest(made), 130), 25});
+                focus_holder(sub_page, 92);
+            } else {
+                QLabel* stem = text_label(q.enonce, sub_page, {0, 8}, font_px("SimHei", 25));
+                stem->move(qBound(36, (521 - stem->width()) / 2, 68), 8);
+                const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
+                column(made, 96, 40, 26, {qBound(329, widest(made), 345), 25});
+                focus_holder(sub_page, 124);
+            }
+            sub_pages->addTab(sub_page, sub_page_caption(q));
+        }
+    }
+
+    audio::audio_service& audio_;
+    built_section& out_;
+};
+}
+
+built_section build_question_pages(PageSet* page_set, const std::vector<page>& pages, audio::audio_service& audio)
+{
+    built_section out;
+    out.keyboard_order << page_set;
+    page_builder builder(audio, out);
     for (const page& p : pages)
-        page_set->addTab(new QWidget(page_set), tab_caption(p));
+        page_set->addTab(builder.build(p, page_set), tab_caption(p));
+    page_set->selectFirstPage();
+    return out;
 }

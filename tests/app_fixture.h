@@ -6,6 +6,7 @@
 #include "about/Aproposde.h"
 #include "app/hsk.h"
 #include "app/startup.h"
+#include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <memory>
 
 struct app_fixture {
+    audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form;
     TForm2* about = nullptr;
 
@@ -21,7 +23,7 @@ struct app_fixture {
         QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR));
         register_standard_picture_formats();
         install_fonts();
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(audio);
         about = new TForm2(form.get());
         form->setAboutBox(about);
     }
