@@ -6,6 +6,9 @@
 // A strip is four framed drawings side by side, the alternatives A to D from
 // left to right; each drawing sits under its answer letter on the page.
 
+#include "content/picture_record.h"
+#include "platform/app_error.h"
+#include "platform/picture_formats.h"
 #include "tools/picture_drawings.h"
 
 #include <QBuffer>
@@ -16,6 +19,7 @@
 #include <QImage>
 #include <QImageWriter>
 #include <QPainter>
+#include <QSize>
 #include <QTextStream>
 #include <array>
 #include <vector>
@@ -98,21 +102,6 @@ QByteArray encodeJpeg(const QImage& image)
     return jpeg;
 }
 
-// The record: the picture kind's name after a one-byte length, the JPEG
-// data's length as an unsigned 32-bit little-endian integer, the data.
-QByteArray pictureRecord(const QByteArray& jpeg)
-{
-    const QByteArray kind = "TJPEGImage";
-    QByteArray record;
-    record.append(static_cast<char>(kind.size()));
-    record.append(kind);
-    const auto length = static_cast<quint32>(jpeg.size());
-    for (int shift = 0; shift < 32; shift += 8)
-        record.append(static_cast<char>((length >> shift) & 0xFFu));
-    record.append(jpeg);
-    return record;
-}
-
 bool writeFile(const QString& path, const QByteArray& data)
 {
     QFile file(path);
@@ -137,15 +126,28 @@ int main(int argc, char** argv)
     if (!jpegFolder.isEmpty())
         QDir().mkpath(jpegFolder);
 
+    register_standard_picture_formats();
     for (const Strip& strip : strips()) {
         const QByteArray jpeg = encodeJpeg(paintStrip(strip));
         if (jpeg.isEmpty()) {
             err << "draw_pictures: cannot encode " << strip.name << " as JPEG\n";
             return 1;
         }
-        const QString record = images.filePath(QString(strip.name) + ".pic");
-        if (!writeFile(record, pictureRecord(jpeg))) {
-            err << "draw_pictures: cannot write " << record << "\n";
+        const QString path = images.filePath(QString(strip.name) + ".pic");
+        try {
+            const QByteArray record = write_picture_record(QStringLiteral("TJPEGImage"), jpeg);
+            // Read it back as the program will, before writing it.
+            const picture check = read_picture_record(record, path);
+            if (check.size() != QSize(kStripWidth, kStripHeight)) {
+                err << "draw_pictures: " << path << " reads back at the wrong size\n";
+                return 1;
+            }
+            if (!writeFile(path, record)) {
+                err << "draw_pictures: cannot write " << path << "\n";
+                return 1;
+            }
+        } catch (const AppError& error) {
+            err << "draw_pictures: " << error.message() << "\n";
             return 1;
         }
         if (!jpegFolder.isEmpty()) {

@@ -15,6 +15,7 @@ TURN_PAUSE=0.5      # seconds between two turns
 QUESTION_PAUSE=1.0  # seconds before the question
 EDGE_PAUSE=0.3      # seconds of silence at the start and the end
 QUESTION_MARK='问：'
+BYTE_ORDER_MARK=$(printf '\357\273\277')
 
 fail() {
     echo "make_recordings.sh: $*" >&2
@@ -48,6 +49,7 @@ number=0
 while IFS= read -r line || [ -n "$line" ]; do
     number=$((number + 1))
     line=$(printf '%s' "$line" | tr -d '\r')
+    [ "$number" -eq 1 ] && line=${line#"$BYTE_ORDER_MARK"}
     case $line in
         *[![:space:]]*) ;;
         *) continue ;;
