@@ -70,8 +70,6 @@ QWidget* first_control(QWidget* container)
 
 bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key)
 {
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
     bool forward = false;
     switch (key->key()) {
     case Qt::Key_Right:

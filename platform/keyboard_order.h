@@ -27,5 +27,5 @@ QWidget* first_control(QWidget* container);
 // Right and Down move the focus from `from` to the next focusable control of
 // its parent, Left and Up to the previous one, wrapping around; the new
 // control receives the focus as from Tab (forwards) or Shift+Tab (backwards).
-// Returns false, doing nothing, for any other key or with Ctrl, Alt or Meta.
+// The modifiers don't matter. Returns false, doing nothing, for other keys.
 bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key);
