@@ -40,9 +40,14 @@ QImage draw_glyph(int width, int height, const shape& inside, colour_index fill)
         for (int x = 0; x < width; ++x) {
             if (!in(x, y))
                 continue;
-            if (!in(x - 1, y) || !in(x, y - 1))
+            // Upper and lower edges first, so a slanted edge takes one colour.
+            if (!in(x, y - 1))
                 image.setPixel(x, y, dark_grey);
-            else if (!in(x + 1, y) || !in(x, y + 1))
+            else if (!in(x, y + 1))
+                image.setPixel(x, y, white);
+            else if (!in(x - 1, y))
+                image.setPixel(x, y, dark_grey);
+            else if (!in(x + 1, y))
                 image.setPixel(x, y, white);
             else if (fill != outline_only)
                 image.setPixel(x, y, fill);

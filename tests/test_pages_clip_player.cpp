@@ -492,14 +492,17 @@ private slots:
             QCOMPARE(has_colour(image, image.rect(), lime), g.fill == lime);
             if (g.fill.isValid())
                 QVERIFY(has_colour(image, image.rect(), g.fill));
-            // Raised edge: each row's shape starts with a grey pixel on its left.
-            for (int y = 0; y < image.height(); ++y) {
-                int x = 0;
-                while (x < image.width() && image.pixel(x, y) == olive.rgb())
-                    ++x;
-                if (x < image.width())
-                    QCOMPARE(image.pixel(x, y), grey.rgb());
-            }
+            // Raised edge of a filled glyph: upper border grey, lower border white.
+            const auto shape = [&](int x, int y) {
+                return y >= 0 && y < image.height() && image.pixel(x, y) != olive.rgb();
+            };
+            for (int y = 0; y < image.height() && g.fill.isValid(); ++y)
+                for (int x = 0; x < image.width(); ++x) {
+                    if (shape(x, y) && !shape(x, y - 1))
+                        QCOMPARE(image.pixel(x, y), grey.rgb());
+                    else if (shape(x, y) && !shape(x, y + 1))
+                        QCOMPARE(image.pixel(x, y), white.rgb());
+                }
             const QImage& drawable = clip_glyph_for_drawing(QString::fromLatin1(g.name));
             QCOMPARE(qAlpha(drawable.pixel(0, 0)), 0);
         }
