@@ -2,6 +2,7 @@
 // where the focus goes when the page changes. Showing a page must never
 // check an option: every test logs each answer report and compares the list.
 
+#include "platform/keyboard_order.h"
 #include "question_window_fixture.h"
 
 #include <QScrollBar>
@@ -129,11 +130,16 @@ private slots:
         QCOMPARE(w.focus(), w.subPagePassage);
 
         // Not even with the focus on the sub-page strip.
-        w.subPages->tabBar()->setFocus(Qt::TabFocusReason);
+        QTabBar* strip = w.subPages->tabBar();
+        strip->setFocus(Qt::TabFocusReason);
         w.key(Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(w.set->currentIndex(), 4);
         QCOMPARE(w.subPages->currentIndex(), 1);
 
+        // With the strip put first in keyboard order, the focus enters there.
+        set_keyboard_order({w.subPages, w.subPagePassage});
+        w.key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(w.focus(), strip);
         QCOMPARE(w.answers, QStringList {"6A"});
         QCOMPARE(w.checkedOnPages(), 1);
     }
