@@ -3,9 +3,8 @@
 // scan of every frame, without decoding) and sequential decoding to signed
 // 16-bit samples from any sample position.
 
-#include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <cstdio>
 
 struct mpg123_handle_struct;
 
@@ -18,7 +17,7 @@ public:
     mp3_decoder(const mp3_decoder&) = delete;
     mp3_decoder& operator=(const mp3_decoder&) = delete;
 
-    // `path` in the file system's encoding.
+    // `path` in the file system's encoding. Once only.
     open_result open(const char* path);
 
     long sample_rate() const { return rate_; }
@@ -33,6 +32,7 @@ public:
 
 private:
     mpg123_handle_struct* handle_ = nullptr;
+    std::FILE* file_ = nullptr;
     long rate_ = 0;
     int channels_ = 0;
     std::int64_t length_ = 0;

@@ -26,11 +26,9 @@ long resident_kib()
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
-    while (!status.atEnd()) {
-        const QByteArray line = status.readLine();
+    for (const QByteArray& line : status.readAll().split('\n'))
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').first().toLong();
-    }
     return -1;
 }
 
