@@ -35,10 +35,15 @@ QImage about_emblem()
     return draw_emblem(65, QColor(212, 208, 200), false).convertToFormat(QImage::Format_RGB888);
 }
 
+QImage program_icon_image(int size)
+{
+    return draw_emblem(size, Qt::transparent, true);
+}
+
 QIcon program_icon()
 {
     QIcon icon;
     for (int size : {16, 32})
-        icon.addPixmap(QPixmap::fromImage(draw_emblem(size, Qt::transparent, true)));
+        icon.addPixmap(QPixmap::fromImage(program_icon_image(size)));
     return icon;
 }

@@ -11,3 +11,6 @@
 QImage about_emblem();
 // The program icon, 16 × 16 and 32 × 32.
 QIcon program_icon();
+// One image of the program icon at any size (the desktop's icon theme wants
+// sizes up to 256 × 256).
+QImage program_icon_image(int size);
