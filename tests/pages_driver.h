@@ -1,0 +1,61 @@
+#pragma once
+// Drives the question pages as a candidate does: finds the controls of a
+// question and brings its page (and sub-page) into view with the navigation
+// button and the sub-page tabs.
+
+#include "app/hsk.h"
+#include "pages/clip_player.h"
+#include "platform/focus_holder.h"
+#include "platform/page_set.h"
+#include "platform/passage_box.h"
+#include "platform/radio_option.h"
+
+#include <QTabBar>
+#include <QtTest>
+
+// Option `letter` (0 = A … 3 = D) of question q.
+inline RadioOption* option_of(const TForm1& f, int q, int letter)
+{
+    return f.answer_options().at(static_cast<std::size_t>((q - 1) * 4 + letter));
+}
+
+// The page set a widget lies in at the given nesting: 0 the section's set.
+inline PageSet* set_of(QWidget* w, PageSet::Level level)
+{
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
+        auto* set = qobject_cast<PageSet*>(p);
+        if (set && set->level() == level)
+            return set;
+    }
+    return nullptr;
+}
+
+// The page of `set` that holds w.
+inline int page_index_of(PageSet* set, QWidget* w)
+{
+    for (int i = 0; i < set->count(); ++i)
+        if (set->widget(i)->isAncestorOf(w))
+            return i;
+    return -1;
+}
+
+// Clicks "Question suivante >>" until the page holding w is shown, then the
+// tab of its sub-page if it has one.
+inline void bring_into_view(TForm1& f, QWidget* w)
+{
+    PageSet* set = set_of(w, PageSet::Level::TopLevel);
+    const int page = page_index_of(set, w);
+    for (int guard = 0; set->currentIndex() != page && guard < 50; ++guard)
+        QTest::mouseClick(f.suivant, Qt::LeftButton);
+    if (PageSet* sub = set_of(w, PageSet::Level::Nested)) {
+        const int index = page_index_of(sub, w);
+        if (sub->currentIndex() != index)
+            QTest::mouseClick(sub->tabBar(), Qt::LeftButton, {}, sub->tabBar()->tabRect(index).center());
+    }
+}
+
+template <typename T>
+T* first_child_of(QWidget* container)
+{
+    return container->findChild<T*>();
+}
