@@ -21,23 +21,17 @@ public:
         bool notice_pending = false;
     };
 
-    // Settings for the devices opened from now on.
     std::uint32_t clip_length = 10000;
-    bool clips_can_play = true;
-    // A failing open returns this code instead of a device.
-    audio::error_code open_failure = 0;
-    // Texts known to error_text(); other codes have none.
-    QMap<audio::error_code, QString> texts;
-    // The next command of this name ("play", "resume", "mode"…) fails with the code.
-    QMap<QString, audio::error_code> fail_next;
-
-    QStringList log; // every command, by name
+    audio::error_code open_failure = 0;           // a failing open returns it
+    QMap<audio::error_code, QString> texts;       // the codes error_text() knows
+    QMap<QString, audio::error_code> fail_next;   // command name -> its next result
+    QStringList log;                              // every command, by name
     std::map<audio::device_id, device> devices;
 
     device& only_device() { return devices.begin()->second; }
 
-    // Moves the clock: playing devices advance and those reaching their end
-    // stop there and post a "successful" notice.
+    // Playing devices advance; those reaching their end stop there and
+    // post a "successful" notice.
     void advance(std::uint32_t ms)
     {
         for (auto& [id, d] : devices) {
@@ -53,7 +47,8 @@ public:
 
     audio::error_code open(const QString& file_name, QObject* receiver, audio::device_id& id) override
     {
-        if (const auto failed = command("open"))
+        log << "open";
+        if (const auto failed = fail_next.take("open"))
             return failed;
         if (open_failure)
             return open_failure;
@@ -63,101 +58,81 @@ public:
     }
     audio::error_code can_play(audio::device_id id, bool& answer) override
     {
-        answer = false;
-        if (const auto failed = command("can_play", id))
-            return failed;
-        answer = clips_can_play;
-        return 0;
+        return command("can_play", id, [&](device&) { answer = true; });
     }
     audio::error_code status_mode(audio::device_id id, audio::mode& answer) override
     {
-        if (const auto failed = command("mode", id))
-            return failed;
-        answer = devices.at(id).state;
-        return 0;
+        return command("mode", id, [&](device& d) { answer = d.state; });
     }
     audio::error_code status_position(audio::device_id id, std::uint32_t& ms) override
     {
-        if (const auto failed = command("position", id))
-            return failed;
-        ms = devices.at(id).position;
-        return 0;
+        return command("position", id, [&](device& d) { ms = d.position; });
     }
     audio::error_code status_length(audio::device_id id, std::uint32_t& ms) override
     {
-        if (const auto failed = command("length", id))
-            return failed;
-        ms = clip_length;
-        return 0;
+        return command("length", id, [&](device&) { ms = clip_length; });
     }
     audio::error_code play(audio::device_id id) override
     {
-        if (const auto failed = command("play", id))
-            return failed;
-        device& d = devices.at(id);
-        post(id, d, audio::notice::superseded);
-        if (d.position < clip_length)
-            d.state = audio::mode::playing;
-        d.notice_pending = true;
-        if (d.position == clip_length)
-            post(id, d, audio::notice::successful);
-        return 0;
+        return command("play", id, [&](device& d) {
+            post(id, d, audio::notice::superseded);
+            d.notice_pending = true;
+            if (d.position < clip_length)
+                d.state = audio::mode::playing;
+            else
+                post(id, d, audio::notice::successful);
+        });
     }
     audio::error_code pause(audio::device_id id) override
     {
-        if (const auto failed = command("pause", id))
-            return failed;
-        device& d = devices.at(id);
-        if (d.state == audio::mode::playing) {
-            d.state = audio::mode::paused;
-            post(id, d, audio::notice::aborted);
-        }
-        return 0;
+        return command("pause", id, [&](device& d) {
+            if (d.state == audio::mode::playing) {
+                d.state = audio::mode::paused;
+                post(id, d, audio::notice::aborted);
+            }
+        });
     }
     audio::error_code resume(audio::device_id id) override
     {
-        if (const auto failed = command("resume", id))
-            return failed;
-        device& d = devices.at(id);
-        if (d.state == audio::mode::stopped)
+        if (devices.contains(id) && devices[id].state == audio::mode::stopped)
             return 8;
-        post(id, d, audio::notice::superseded);
-        d.state = audio::mode::playing;
-        d.notice_pending = true;
-        return 0;
+        return command("resume", id, [&](device& d) {
+            post(id, d, audio::notice::superseded);
+            d.state = audio::mode::playing;
+            d.notice_pending = true;
+        });
     }
     audio::error_code seek_to_start(audio::device_id id) override
     {
-        if (const auto failed = command("seek", id))
-            return failed;
-        device& d = devices.at(id);
-        d.state = audio::mode::stopped;
-        d.position = 0;
-        post(id, d, audio::notice::aborted);
-        return 0;
+        return command("seek", id, [&](device& d) {
+            d.state = audio::mode::stopped;
+            d.position = 0;
+            post(id, d, audio::notice::aborted);
+        });
     }
     audio::error_code close(audio::device_id id) override
     {
-        if (const auto failed = command("close", id))
-            return failed;
+        const auto result = command("close", id, [](device&) {});
         devices.erase(id);
-        return 0;
+        return result;
     }
     bool error_text(audio::error_code code, QString& text) const override
     {
-        if (!texts.contains(code))
-            return false;
         text = texts.value(code);
-        return true;
+        return texts.contains(code);
     }
 
 private:
-    audio::error_code command(const QString& name, audio::device_id id = 0)
+    template <class Action>
+    audio::error_code command(const char* name, audio::device_id id, Action action)
     {
         log << name;
-        if (id != 0 && !devices.contains(id))
+        if (!devices.contains(id))
             return 1;
-        return fail_next.take(name);
+        if (const auto failed = fail_next.take(name))
+            return failed;
+        action(devices[id]);
+        return 0;
     }
 
     void post(audio::device_id id, device& d, audio::notice code)

@@ -135,17 +135,6 @@ private slots:
         QCOMPARE(mode(), audio::mode::stopped);
     }
 
-    void a_device_that_cannot_play_offers_only_back_to_start()
-    {
-        service_->clips_can_play = false;
-        strip_->open();
-        QCOMPARE(available(), QStringLiteral("..B"));
-        click(ClipButton::BackToStart);
-        QCOMPARE(available(), QStringLiteral("..B"));
-        click(ClipButton::Play);
-        QVERIFY(!service_->log.contains("play"));
-    }
-
     void a_failed_open_raises_the_service_text_and_leaves_no_device()
     {
         service_->open_failure = 0x0102;

@@ -159,35 +159,7 @@ private slots:
         QCOMPARE(mode_of(service, id), mode::stopped);
     }
 
-    void pause_keeps_the_position_and_resume_goes_on()
-    {
-        openal_audio_service service;
-        notice_recorder receiver;
-        device_id id = 0;
-        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
-        QCOMPARE(service.play(id), 0u);
-        QTest::qWait(100);
-        QCOMPARE(service.pause(id), 0u);
-        QCOMPARE(mode_of(service, id), mode::paused);
-        QVERIFY(!service.watching());
-        const std::uint32_t paused_at = position(service, id);
-        QVERIFY2(paused_at > 0 && paused_at < 300, qPrintable(QString::number(paused_at)));
-        QTRY_COMPARE(receiver.count(notice::aborted, id), 1);
-
-        QTest::qWait(100);
-        QCOMPARE(position(service, id), paused_at);
-        QCOMPARE(service.pause(id), 0u); // pausing a paused device changes nothing
-        QCOMPARE(mode_of(service, id), mode::paused);
-
-        QCOMPARE(service.resume(id), 0u);
-        QCOMPARE(mode_of(service, id), mode::playing);
-        QVERIFY(position(service, id) >= paused_at);
-        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
-        QCOMPARE(position(service, id), 300u);
-        QCOMPARE(receiver.received.size(), std::size_t(2));
-    }
-
-    void play_after_pause_continues_and_play_while_playing_supersedes()
+    void pause_keeps_the_position_and_resume_or_play_go_on()
     {
         openal_audio_service service;
         notice_recorder receiver;
@@ -196,13 +168,25 @@ private slots:
         QCOMPARE(service.play(id), 0u);
         QTest::qWait(80);
         QCOMPARE(service.pause(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::paused);
+        QVERIFY(!service.watching());
         const std::uint32_t paused_at = position(service, id);
-        QCOMPARE(service.play(id), 0u);
-        QVERIFY(position(service, id) >= paused_at);
-        QCOMPARE(service.play(id), 0u);
+        QVERIFY2(paused_at > 0 && paused_at < 300, qPrintable(QString::number(paused_at)));
+        QTRY_COMPARE(receiver.count(notice::aborted, id), 1);
+        QTest::qWait(80);
+        QCOMPARE(position(service, id), paused_at);
+
+        QCOMPARE(service.resume(id), 0u);
+        QCOMPARE(mode_of(service, id), mode::playing);
+        QTest::qWait(40);
+        QCOMPARE(service.pause(id), 0u);
+        const std::uint32_t paused_again = position(service, id);
+        QVERIFY(paused_again > paused_at && paused_again < 300);
+        QCOMPARE(service.play(id), 0u); // goes on from the paused point
+        QVERIFY(position(service, id) >= paused_again);
         QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
-        QCOMPARE(receiver.count(notice::superseded, id), 1);
-        QCOMPARE(receiver.count(notice::aborted, id), 1);
+        QCOMPARE(position(service, id), 300u);
+        QCOMPARE(receiver.received.size(), std::size_t(3));
     }
 
     void seek_to_start_stops_at_the_start()
@@ -294,24 +278,13 @@ private slots:
         }
         texts.removeDuplicates();
         QCOMPARE(texts.size(), 5);
-    }
 
-    void commands_on_unknown_devices_and_unknown_codes()
-    {
-        openal_audio_service service;
         std::uint32_t ms = 0;
-        mode m = mode::stopped;
-        bool can = true;
         QCOMPARE(kind_of(service.status_length(42, ms)), error_kind::invalid_device);
-        QCOMPARE(kind_of(service.status_mode(42, m)), error_kind::invalid_device);
-        QCOMPARE(kind_of(service.can_play(42, can)), error_kind::invalid_device);
-        QVERIFY(!can);
         QCOMPARE(kind_of(service.pause(42)), error_kind::invalid_device);
-        QCOMPARE(kind_of(service.seek_to_start(42)), error_kind::invalid_device);
-        QCOMPARE(kind_of(service.close(42)), error_kind::invalid_device);
         QVERIFY(!text_of(service, service.close(42)).isEmpty());
         QString text;
-        QVERIFY(!service.error_text(0xFEu, text));
+        QVERIFY(!service.error_text(0xFEu, text)); // not a code of the service
     }
 };
 
