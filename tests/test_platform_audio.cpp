@@ -286,6 +286,30 @@ private slots:
         QString text;
         QVERIFY(!service.error_text(0xFEu, text)); // not a code of the service
     }
+
+    void without_an_audio_output_open_fails_with_its_own_error()
+    {
+        // OpenAL picks its output once per process: check in a child process
+        // running only this test, whose OpenAL may use no output at all.
+        const QByteArray no_output = "no_such_output";
+        if (qgetenv("ALSOFT_DRIVERS") != no_output) {
+            QProcess child;
+            QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+            environment.insert("ALSOFT_DRIVERS", QString::fromLatin1(no_output));
+            child.setProcessEnvironment(environment);
+            child.start(QCoreApplication::applicationFilePath(),
+                        {"without_an_audio_output_open_fails_with_its_own_error"});
+            QVERIFY(child.waitForFinished(30000));
+            QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
+            return;
+        }
+        openal_audio_service service;
+        device_id id = 0;
+        const error_code code = service.open(short_clip_, nullptr, id);
+        QCOMPARE(kind_of(code), error_kind::no_output);
+        QCOMPARE(id, device_id(0));
+        QVERIFY(text_of(service, code).contains(short_clip_));
+    }
 };
 
 QTEST_MAIN(test_platform_audio)
