@@ -234,9 +234,9 @@ void TForm1::set_tab_order()
 // Handlers.
 
 void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { moteur.start_section(1); }
-void TForm1::Button2Click() { moteur.start_section(2); }
-void TForm1::Button3Click() { moteur.start_section(3); }
+void TForm1::Button1Click() { moteur.start_section(1); keep_focus_visible(); }
+void TForm1::Button2Click() { moteur.start_section(2); keep_focus_visible(); }
+void TForm1::Button3Click() { moteur.start_section(3); keep_focus_visible(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
@@ -244,10 +244,26 @@ void TForm1::precedentClick() { moteur.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
 void TForm1::suivantClick() { moteur.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
-void TForm1::Timer1Timer() { moteur.tick(); }
-void TForm1::terminerClick() { moteur.finish(); }
+void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); }
+void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); }
 void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); }
+void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); }
+
+// Switching screens hides controls before it shows others, so the focus can
+// be left on a hidden control (the "Terminer" just clicked): give it to the
+// first button in keyboard order that can take it.
+void TForm1::keep_focus_visible()
+{
+    QWidget* focus = focusWidget();
+    if (focus && focus->isVisible() && focus->isEnabled())
+        return;
+    for (QPushButton* b : {suivant, precedent, Button1, Button2, Button3, terminer}) {
+        if (b->isVisible() && b->isEnabled()) {
+            b->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
 void TForm1::QuitterClick() { close(); }
 
 void TForm1::Aproposde1Click()

@@ -118,6 +118,7 @@ private:
     void build_menu_bar();
     void bind_events();
     void set_tab_order();
+    void keep_focus_visible();
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;
