@@ -1,0 +1,99 @@
+// Start-up failures: a missing recording stops the program before any window
+// is shown, with the error kind and the file named, and exit status 1.
+
+#include "app_fixture.h"
+#include "platform/app_error.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+struct run_result {
+    int exit_code = -1;
+    QString errors;
+};
+
+// Runs the program in `folder`; a program that shows its window and keeps
+// running is stopped after a few seconds.
+run_result run_program_in(const QString& folder)
+{
+    QProcess program;
+    program.setWorkingDirectory(folder);
+    program.start(qEnvironmentVariable("PARVOLIS_EXE"), {});
+    run_result r;
+    if (!program.waitForFinished(20000)) {
+        program.kill();
+        program.waitForFinished();
+        return r;
+    }
+    r.exit_code = program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1;
+    r.errors = QString::fromLocal8Bit(program.readAllStandardError());
+    return r;
+}
+
+bool copy_recordings(const QString& to, const QString& except)
+{
+    const QDir from(QStringLiteral(PARVOLIS_BUILD_DIR "/ressources"));
+    if (!QDir(to).mkpath(QStringLiteral("ressources")))
+        return false;
+    for (const QString& name : from.entryList({QStringLiteral("*.mp3")}, QDir::Files)) {
+        if (name != except && !QFile::copy(from.filePath(name), to + "/ressources/" + name))
+            return false;
+    }
+    return true;
+}
+}
+
+class Startup : public QObject {
+    Q_OBJECT
+private slots:
+    void no_recordings_folder()
+    {
+        QTemporaryDir empty;
+        const run_result r = run_program_in(empty.path());
+        QCOMPARE(r.exit_code, 1);
+        QVERIFY2(r.errors.contains("Application Error") && r.errors.contains("EMCIDeviceError"), qPrintable(r.errors));
+        QVERIFY2(r.errors.contains("Q01_h.mp3"), qPrintable(r.errors)); // the first player's clip
+    }
+
+    void one_recording_missing()
+    {
+        QTemporaryDir folder;
+        QVERIFY(copy_recordings(folder.path(), QStringLiteral("Q43-45.mp3")));
+        const run_result r = run_program_in(folder.path());
+        QCOMPARE(r.exit_code, 1);
+        QVERIFY2(r.errors.contains("EMCIDeviceError") && r.errors.contains("Q43-45.mp3"), qPrintable(r.errors));
+    }
+
+    void broken_recording()
+    {
+        QTemporaryDir folder;
+        QVERIFY(copy_recordings(folder.path(), QStringLiteral("Q20_f.mp3")));
+        QFile broken(folder.path() + "/ressources/Q20_f.mp3");
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        broken.write(QByteArray(4096, '\x5a'));
+        broken.close();
+        const run_result r = run_program_in(folder.path());
+        QCOMPARE(r.exit_code, 1);
+        QVERIFY2(r.errors.contains("Q20_f.mp3"), qPrintable(r.errors));
+    }
+
+    void window_construction_throws_with_the_file_named()
+    {
+        QTemporaryDir empty;
+        QVERIFY(QDir::setCurrent(empty.path()));
+        register_standard_picture_formats();
+        audio::openal_audio_service audio;
+        try {
+            TForm1 form(audio);
+            QFAIL("the window was built without its recordings");
+        } catch (const AppError& e) {
+            QCOMPARE(e.kind(), QStringLiteral("EMCIDeviceError"));
+            QVERIFY(e.message().contains("Q01_h.mp3"));
+        }
+        QVERIFY(QApplication::topLevelWidgets().isEmpty()); // nothing left behind
+    }
+};
+
+QTEST_MAIN(Startup)
+#include "test_app_startup.moc"
