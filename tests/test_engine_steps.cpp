@@ -13,6 +13,29 @@ namespace {
 QString b(button x) { return QString::number(int(x)); }
 QString m(menu_item x) { return QString::number(int(x)); }
 
+// The first seven steps of finishing and of reinitialising: back to the home screen.
+QStringList home_screen_calls()
+{
+    return {
+        "timer stop",
+        "status 0 ", "status 1 ", "status 2 ",
+        "page_set 1 0", "page_set 2 0", "page_set 3 0",
+        "button_visible " + b(button::precedent) + " 0",
+        "button_visible " + b(button::suivant) + " 0",
+        "button_visible " + b(button::terminer) + " 0",
+        "menu_enabled " + m(menu_item::prec) + " 0",
+        "menu_enabled " + m(menu_item::suiv) + " 0",
+        "menu_enabled " + m(menu_item::term) + " 0",
+        "button_visible " + b(button::start1) + " 1",
+        "button_visible " + b(button::start2) + " 1",
+        "button_visible " + b(button::start3) + " 1",
+        "menu_visible " + m(menu_item::section1) + " 1",
+        "menu_visible " + m(menu_item::section2) + " 1",
+        "menu_visible " + m(menu_item::section3) + " 1",
+        "menu_visible " + m(menu_item::separator_n2) + " 1",
+    };
+}
+
 // Answers every question of section n with the key, wrong, or not at all,
 // so that exactly `correct` are right.
 void answer(engine& e, int n, int correct)
@@ -151,25 +174,7 @@ private slots:
         answer(e, 1, 45);
         w.calls.clear();
         e.finish();
-        const QStringList expected = {
-            "timer stop",
-            "status 0 ", "status 1 ", "status 2 ",
-            "page_set 1 0", "page_set 2 0", "page_set 3 0",
-            "button_visible " + b(button::precedent) + " 0",
-            "button_visible " + b(button::suivant) + " 0",
-            "button_visible " + b(button::terminer) + " 0",
-            "menu_enabled " + m(menu_item::prec) + " 0",
-            "menu_enabled " + m(menu_item::suiv) + " 0",
-            "menu_enabled " + m(menu_item::term) + " 0",
-            "button_visible " + b(button::start1) + " 1",
-            "button_visible " + b(button::start2) + " 1",
-            "button_visible " + b(button::start3) + " 1",
-            "menu_visible " + m(menu_item::section1) + " 1",
-            "menu_visible " + m(menu_item::section2) + " 1",
-            "menu_visible " + m(menu_item::section3) + " 1",
-            "menu_visible " + m(menu_item::separator_n2) + " 1",
-            "panel " + QString::number(int(panel::score1)) + " 90.0%",
-        };
+        const QStringList expected = home_screen_calls() << "panel " + QString::number(int(panel::score1)) + " 90.0%";
         QCOMPARE(w.calls, expected); // start buttons' enabled state untouched, no total yet
         QCOMPARE(e.state().section_active, 1); // kept until the next start
         QCOMPARE(e.state().score_section[1], 45);
@@ -356,23 +361,7 @@ private slots:
         e.record_answer(100, 2);
         w.calls.clear();
         e.reinitialise();
-        QStringList expected = {
-            "timer stop",
-            "status 0 ", "status 1 ", "status 2 ",
-            "page_set 1 0", "page_set 2 0", "page_set 3 0",
-            "button_visible " + b(button::precedent) + " 0",
-            "button_visible " + b(button::suivant) + " 0",
-            "button_visible " + b(button::terminer) + " 0",
-            "menu_enabled " + m(menu_item::prec) + " 0",
-            "menu_enabled " + m(menu_item::suiv) + " 0",
-            "menu_enabled " + m(menu_item::term) + " 0",
-            "button_visible " + b(button::start1) + " 1",
-            "button_visible " + b(button::start2) + " 1",
-            "button_visible " + b(button::start3) + " 1",
-            "menu_visible " + m(menu_item::section1) + " 1",
-            "menu_visible " + m(menu_item::section2) + " 1",
-            "menu_visible " + m(menu_item::section3) + " 1",
-            "menu_visible " + m(menu_item::separator_n2) + " 1",
+        QStringList expected = home_screen_calls() + QStringList{
             "button_enabled " + b(button::start1) + " 1",
             "button_enabled " + b(button::start2) + " 1",
             "button_enabled " + b(button::start3) + " 1",
