@@ -21,6 +21,9 @@ int fail(const QString& message)
 
 int main(int argc, char** argv)
 {
+    // A build step: it draws off screen, with or without a display.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     const QStringList arguments = application.arguments();
     if (arguments.size() < 3)
