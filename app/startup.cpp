@@ -21,7 +21,7 @@ void install_fonts()
 int run_program(QApplication& application)
 {
     application.setApplicationName(QStringLiteral("Parvolis - HSK élémentaire"));
-    application.setApplicationVersion(QStringLiteral(PARVOLIS_VERSION));
+    application.setApplicationVersion(QStringLiteral(PARVOLIS_PRODUCT_VERSION));
     application.setDesktopFileName(QStringLiteral("parvolis"));
     application.setWindowIcon(program_icon());
     install_fonts();
