@@ -1,8 +1,11 @@
 #include "pages/clip_player.h"
 
+#include "platform/keyboard_order.h"
+
 #include "pages/clip_glyphs.h"
 #include "platform/app_error.h"
 #include "platform/error_reporting.h"
+#include "platform/keyboard_order.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -341,6 +344,15 @@ void ClipPlayer::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Space:
         if (is_available(focused_))
             press(focused_);
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        // The strip uses Left and Right only: Up and Down go on to the
+        // neighbouring controls of its page or group, so that the options
+        // beside it can be reached from the keyboard alone.
+        if (move_focus_by_arrow(this, e))
+            return;
+        QWidget::keyPressEvent(e);
         return;
     default:
         QWidget::keyPressEvent(e); // Escape and the rest go on to the window

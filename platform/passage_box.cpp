@@ -1,5 +1,9 @@
 #include "platform/passage_box.h"
 
+#include "platform/keyboard_order.h"
+
+#include <QKeyEvent>
+
 PassageBox::PassageBox(const QString& text, bool withScrollBar, QWidget* parent)
     : QPlainTextEdit(parent)
 {
@@ -15,4 +19,12 @@ PassageBox::PassageBox(const QString& text, bool withScrollBar, QWidget* parent)
     setTabChangesFocus(true);
     setFocusPolicy(Qt::StrongFocus);
     setPlainText(text);
+}
+
+void PassageBox::keyPressEvent(QKeyEvent* event)
+{
+    const bool vertical = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+    if (vertical && verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOff && move_focus_by_arrow(this, event))
+        return;
+    QPlainTextEdit::keyPressEvent(event);
 }

@@ -219,6 +219,46 @@ private slots:
         QCOMPARE(checked_count(f), 1);
     }
 
+    // Listening pages and question 111 have no focus holder: Down from the
+    // last clip player, or from a passage box with nothing to scroll, reaches
+    // the options; Tab alone never checks one.
+    void options_reached_from_the_keyboard_alone()
+    {
+        app_fixture app;
+        TForm1& f = *app.form;
+        QVERIFY(app.show());
+        QTest::keyClick(f.Button1, Qt::Key_Return);
+        for (int i = 0; i < 4 && !qobject_cast<ClipPlayer*>(QApplication::focusWidget()); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to the page
+        QCOMPARE(QApplication::focusWidget(), f.clip_players()[0]); // the "H" player comes first
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.clip_players()[1]);
+        QCOMPARE(f.state().reponse[1], 0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // inside the strip
+        QCOMPARE(QApplication::focusWidget(), f.clip_players()[1]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), option_of(f, 1, 0));
+        QCOMPARE(f.state().reponse[1], 1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.state().reponse[1], 2);
+        f.terminerClick();
+
+        f.Button3->click();
+        for (int i = 0; i < 4; ++i)
+            f.suivantClick();
+        QWidget* box = f.Section3->widget(4)->findChild<PassageBox*>();
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(box, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), option_of(f, 111, 0));
+        QCOMPARE(f.state().reponse[111], 1);
+        // A passage with a scroll bar keeps Down for itself.
+        f.Section3->setCurrentIndex(2);
+        auto* long_box = f.Section3->widget(2)->findChild<PassageBox*>();
+        long_box->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(long_box, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), long_box);
+    }
+
     void clicking_the_checked_option_records_nothing()
     {
         app_fixture app;
