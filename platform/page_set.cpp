@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTabBar>
+#include <QToolButton>
 
 namespace {
 // 0 for any other key, +1 for Ctrl+Tab, -1 for Ctrl+Shift+Tab.
@@ -37,6 +38,10 @@ PageSet::PageSet(Level level, QWidget* parent)
     setUsesScrollButtons(true);
     setElideMode(Qt::ElideNone);
     strip->setExpanding(false);
+    // The strip's scroll arrows are for the mouse: Tab goes from the strip
+    // straight into the page.
+    for (QToolButton* arrow : strip->findChildren<QToolButton*>())
+        arrow->setFocusPolicy(Qt::NoFocus);
 
     // Ctrl+Tab must reach a top-level set before any control inside it (a
     // nested set included) can use it.
