@@ -53,9 +53,3 @@ inline void bring_into_view(TForm1& f, QWidget* w)
             QTest::mouseClick(sub->tabBar(), Qt::LeftButton, {}, sub->tabBar()->tabRect(index).center());
     }
 }
-
-template <typename T>
-T* first_child_of(QWidget* container)
-{
-    return container->findChild<T*>();
-}
