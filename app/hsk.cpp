@@ -6,12 +6,11 @@
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
 #include "platform/bevel_panel.h"
+#include "platform/cancel_button.h"
 #include "platform/keyboard_order.h"
 #include "platform/page_set.h"
 #include "platform/radio_option.h"
-#include "platform/cancel_button.h"
 #include "platform/status_panels.h"
-#include "platform/window_placement.h"
 
 #include <QAction>
 #include <QLabel>

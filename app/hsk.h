@@ -19,7 +19,6 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
-class QTabWidget;
 class QTimer;
 class StatusPanels;
 class TForm2;

@@ -1,11 +1,11 @@
 #include "pages/question_pages.h"
 
+#include "content/picture_record.h"
 #include "pages/clip_player.h"
 #include "platform/focus_holder.h"
 #include "platform/page_set.h"
 #include "platform/passage_box.h"
 #include "platform/picture_frame.h"
-#include "content/picture_record.h"
 #include "platform/radio_option.h"
 
 #include <QGroupBox>
