@@ -60,7 +60,9 @@ QPushButton* section_row(BevelPanel* row, const char* title_name, const QString&
     bevel_panel(row, title_name, Bevel::Lowered, title, {8, 8, 161, 33});
     bevel_panel(row, range_name, Bevel::Lowered, range, {176, 8, 145, 33});
     bevel_panel(row, duration_name, Bevel::Lowered, duration, {328, 8, 81, 33});
-    return push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
+    QPushButton* start = push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
+    start->setAccessibleDescription(title); // the three buttons share a caption: a screen reader tells them apart
+    return start;
 }
 
 QAction* menu_action(QMenu* menu, const char* name, const QString& caption, bool enabled = true)

@@ -1,6 +1,6 @@
 // The question pages as assistive technology sees and drives them, through
-// Qt's accessibility interfaces: answer options, pictures, passages and the
-// tab stops that are not options.
+// Qt's accessibility interfaces: answer options, pictures, passages, start
+// buttons and the tab stops that are not options.
 
 #include "app_fixture.h"
 #include "content/catalogue.h"
@@ -99,6 +99,9 @@ private slots:
         QCOMPARE(holder->role(), QAccessible::Grouping);
         QCOMPARE(holder->text(QAccessible::Name), QStringLiteral("Question 51"));
         QVERIFY(!holder->actionInterface()->actionNames().contains(press));
+
+        // The three start buttons share their caption, not their description.
+        QCOMPARE(iface(f.Button1)->text(QAccessible::Description), QStringLiteral("1 - Compréhension orale"));
 
         // A passage box is read-only text that gives its whole passage.
         auto* passage = option_of(f, 111, 0)->parentWidget()->findChild<PassageBox*>();
