@@ -64,3 +64,11 @@ QString shared_clip_name(const page& p)
     return QLatin1Char('Q') + two_digits(p.questions.front().numero) + QLatin1Char('-') +
            two_digits(p.questions.back().numero) + QStringLiteral(".mp3");
 }
+
+QStringList question_clips(const page& p, const question& q)
+{
+    QStringList clips;
+    if (const QString shared = shared_clip_name(p); !shared.isEmpty())
+        clips << shared;
+    return clips + clip_names(p.genre, q.numero);
+}
