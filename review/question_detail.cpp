@@ -23,7 +23,7 @@ QFont font_px(const char* family, int pixels, bool bold = false)
 const QString correct_style = QStringLiteral("color: #008000; font-weight: bold;");
 const QString wrong_style = QStringLiteral("color: #c00000;");
 // Yellow behind the question's blank or stem, framed so it does not rely on colour.
-const QColor highlight(255, 240, 120);
+const QColor highlight(255, 224, 64);
 
 QString letter_of(int value)
 {
@@ -80,11 +80,14 @@ private:
     // number in the text) is highlighted and scrolled into view.
     void passage()
     {
-        // Long lines wrap in the narrower detail: the box always scrolls.
-        const auto shown_lines = static_cast<int>(qMin<qsizetype>(page_.texte.size() + 1, 9));
+        // Up to ten lines at once, the rest by scrolling; a narrower window
+        // wraps the lines, so the box always scrolls.
+        const QFont font = font_px("Tahoma", 17);
+        const int line_height = qMax(QFontMetrics(font).lineSpacing(), QFontMetrics(font_px("SimHei", 17)).lineSpacing());
+        const auto shown_lines = static_cast<int>(qMin<qsizetype>(page_.texte.size(), 10));
         auto* box = new PassageBox(page_.texte.join(u'\n'), true, out_->widget);
-        box->setFont(font_px("Tahoma", 17));
-        box->setFixedHeight(shown_lines * box->fontMetrics().lineSpacing() + 12);
+        box->setFont(font);
+        box->setFixedHeight(shown_lines * (line_height + 3) + 12);
         box->setAccessibleName(QStringLiteral("Texte"));
         layout_->addWidget(box);
         out_->keyboard_order << box;
@@ -118,6 +121,14 @@ private:
         image->setPixmap(QPixmap::fromImage(strip.decode()));
         image->setAccessibleName(QStringLiteral("Images A, B, C et D de la question %1").arg(question_.numero));
         layout_->addWidget(image);
+        // The four drawings stand side by side, A to D: a letter under each.
+        auto* letters = new QWidget;
+        letters->setFixedWidth(image->width());
+        auto* row = new QHBoxLayout(letters);
+        row->setContentsMargins(0, 0, 0, 0);
+        for (int letter = 0; letter < 4; ++letter)
+            add_label(QString(QChar(u'A' + letter)), font_px("Arial", 16), row)->setAlignment(Qt::AlignCenter);
+        layout_->addWidget(letters);
     }
 
     QString caption_of(const QString& clip) const

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTreeWidget>
 
 namespace {
@@ -57,9 +58,8 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     list_->setUniformRowHeights(true);
     list_->setHeaderLabels({QStringLiteral("Question"), QStringLiteral("Votre réponse"),
                             QStringLiteral("Bonne réponse"), QStringLiteral("Résultat")});
-    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     list_->header()->setSectionsMovable(false);
-    list_->setFixedWidth(300);
+    list_->header()->setStretchLastSection(false);
 
     errors_only_ = new QCheckBox(QStringLiteral("Seulement les erreurs"));
     errors_only_->setObjectName(QStringLiteral("erreurs_seulement"));
@@ -82,12 +82,20 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     grid->addWidget(detail_area_, 1, 1, 2, 1);
     grid->addWidget(close_button_, 3, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    resize(980, 640);
+    resize(1080, 680); // the detail shows a passage's lines of up to 41 characters unbroken
 
     connect(close_button_, &QPushButton::clicked, this, &QWidget::close);
     connect(errors_only_, &QCheckBox::toggled, this, &ReviewWindow::show_only_errors);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { show_detail(item); });
     fill_list(questions);
+    // As wide as its columns: no horizontal scrolling.
+    int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
+    for (int c = 0; c < list_->columnCount(); ++c) {
+        list_->resizeColumnToContents(c);
+        width += list_->columnWidth(c);
+    }
+    list_->setFixedWidth(width);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setCurrentItem(list_->topLevelItem(0));
     list_->setFocus();
 }
