@@ -5,6 +5,7 @@
 #include "pages/clip_player.h"
 #include "platform/passage_box.h"
 #include "platform/picture_frame.h"
+#include "review/review_text.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,23 +13,12 @@
 #include <QVBoxLayout>
 
 namespace {
-QFont font_px(const char* family, int pixels, bool bold = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
+using namespace review_text;
 
-const QString correct_style = QStringLiteral("color: #008000; font-weight: bold;");
-const QString wrong_style = QStringLiteral("color: #c00000;");
+const QString correct_style = QStringLiteral("color: %1; font-weight: bold;").arg(correct_colour().name());
+const QString wrong_style = QStringLiteral("color: %1;").arg(wrong_colour().name());
 // Yellow behind the question's blank or stem, framed so it does not rely on colour.
 const QColor highlight(255, 224, 64);
-
-QString letter_of(int value)
-{
-    return value >= 1 && value <= 4 ? QString(QChar(u'@' + value)) : QStringLiteral("—");
-}
 
 class detail_builder {
 public:
@@ -212,9 +202,6 @@ private:
     QVBoxLayout* layout_ = nullptr;
 };
 }
-
-QString correct_mark() { return QStringLiteral("✔"); }
-QString wrong_mark() { return QStringLiteral("✘"); }
 
 question_detail build_question_detail(const page& p, const question& q, int answer, int key,
                                       audio::audio_service& audio)

@@ -24,7 +24,3 @@ struct question_detail {
 // throw AppError; the half-built widget is then deleted.
 question_detail build_question_detail(const page& p, const question& q, int answer, int key,
                                       audio::audio_service& audio);
-
-// The label of the review's marks, which never rely on colour alone.
-QString correct_mark();
-QString wrong_mark();

@@ -5,6 +5,7 @@
 #include "platform/cancel_button.h"
 #include "platform/error_reporting.h"
 #include "platform/keyboard_order.h"
+#include "review/review_text.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -16,21 +17,10 @@
 #include <QScrollBar>
 #include <QTreeWidget>
 
+using namespace review_text;
+
 namespace {
 enum column { numero, votre, bonne, resultat };
-
-QFont font_px(const char* family, int pixels, bool bold = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
-QString letter_of(int value)
-{
-    return value >= 1 && value <= 4 ? QString(QChar(u'@' + value)) : QStringLiteral("—");
-}
 }
 
 ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const test_state& state,
@@ -40,6 +30,7 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     const section_info& s = ::section(section_number);
     setObjectName(QStringLiteral("Corrige%1").arg(section_number));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window alone ends the program
     setWindowTitle(QStringLiteral("Corrigé - ") + s.titre);
     setFont(font_px("Tahoma", 13));
 
@@ -116,7 +107,7 @@ void ReviewWindow::fill_list(const catalogue& questions)
                           answer == 0 ? QStringLiteral("sans réponse") : letter_of(answer));
             item->setData(column::resultat, Qt::AccessibleTextRole,
                           right ? QStringLiteral("juste") : QStringLiteral("faux"));
-            item->setForeground(column::resultat, right ? QColor(0, 128, 0) : QColor(192, 0, 0));
+            item->setForeground(column::resultat, right ? correct_colour() : wrong_colour());
             for (int c : {column::numero, column::votre, column::bonne, column::resultat})
                 item->setTextAlignment(c, Qt::AlignCenter);
             entries_.push_back({&p, &q});
