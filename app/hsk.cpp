@@ -11,6 +11,7 @@
 #include "platform/page_set.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
+#include "review/review_menu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -91,6 +92,7 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     setFont(font_px(QStringLiteral("Tahoma"), 11));
 
     build_menu_bar();
+    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), moteur.state(), audio, this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
@@ -235,9 +237,9 @@ void TForm1::set_tab_order()
 // Handlers.
 
 void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { moteur.start_section(1); keep_focus_visible(); }
-void TForm1::Button2Click() { moteur.start_section(2); keep_focus_visible(); }
-void TForm1::Button3Click() { moteur.start_section(3); keep_focus_visible(); }
+void TForm1::Button1Click() { moteur.start_section(1); keep_focus_visible(); update_review(); }
+void TForm1::Button2Click() { moteur.start_section(2); keep_focus_visible(); update_review(); }
+void TForm1::Button3Click() { moteur.start_section(3); keep_focus_visible(); update_review(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
@@ -245,10 +247,10 @@ void TForm1::precedentClick() { moteur.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
 void TForm1::suivantClick() { moteur.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
-void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); }
-void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); }
+void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); update_review(); }
+void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); update_review(); }
 void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); }
+void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); update_review(); }
 
 // Switching screens hides controls before it shows others, so the focus can
 // be left on a hidden control (the "Terminer" just clicked): give it to the
@@ -265,6 +267,11 @@ void TForm1::keep_focus_visible()
         }
     }
 }
+
+// Starting a section closes the reviews and greys their items; finishing
+// one makes its review available.
+void TForm1::update_review() { corrige->sync(Timer1->isActive()); }
+
 void TForm1::QuitterClick() { close(); }
 
 void TForm1::Aproposde1Click()

@@ -14,6 +14,7 @@ class BevelPanel;
 class ClipPlayer;
 class PageSet;
 class RadioOption;
+class ReviewMenu;
 class QAction;
 class QLabel;
 class QMenu;
@@ -82,6 +83,9 @@ public:
     QMenu* N1 = nullptr;
     QAction* Aproposde1 = nullptr;
 
+    // The review of finished sections: the "Corrigé" menu before "?".
+    ReviewMenu* corrige = nullptr;
+
 public slots:
     void FormCreate();
     void Button1Click();
@@ -118,6 +122,7 @@ private:
     void bind_events();
     void set_tab_order();
     void keep_focus_visible();
+    void update_review();
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;

@@ -81,3 +81,6 @@ QString picture_alternative(const question& q);
 QStringList clip_names(genre g, int numero);
 // The shared clip of an ecoute_groupe page: "Q43-45.mp3"; empty for other kinds.
 QString shared_clip_name(const page& p);
+// Every recording a question is heard from, in the order of its page: the
+// shared clip of its group first, then its own ({"Q43-45.mp3", "Q43.mp3"}).
+QStringList question_clips(const page& p, const question& q);

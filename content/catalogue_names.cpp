@@ -74,3 +74,11 @@ QString picture_alternative(const question& q)
         drawings.append(QStringLiteral("%1 : %2.").arg(QChar(u'A' + letter), q.dessins[static_cast<size_t>(letter)]));
     return drawings.join(u' ');
 }
+
+QStringList question_clips(const page& p, const question& q)
+{
+    QStringList clips;
+    if (const QString shared = shared_clip_name(p); !shared.isEmpty())
+        clips << shared;
+    return clips + clip_names(p.genre, q.numero);
+}
