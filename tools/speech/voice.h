@@ -41,7 +41,7 @@ public:
     virtual QString phonemes_of(const QString& pinyin) = 0;
 };
 
-// espeak-ng itself, run once per question and remembered.
+// espeak-ng itself, run once for each text and the answer kept.
 class espeak_voice final : public voice_knowledge {
 public:
     explicit espeak_voice(QString voice = man_voice) : voice_(std::move(voice)) {}
