@@ -26,6 +26,7 @@ struct question {
     std::array<QString, 4> options; // A, B, C, D; empty on ecoute_image
     QString enonce;                 // the stem: phrase_a_trou and lecture only
     QString image;                  // picture record name: ecoute_image only
+    std::array<QString, 4> dessins; // French descriptions of the drawings A to D: ecoute_image only
 };
 
 struct page {
@@ -69,6 +70,10 @@ QString sub_page_caption(const question& q);
 // "A" (ecoute_image), "A.足球迷" (texte_a_trous), "A. 排球" (all others);
 // letter is 0 to 3 (an empty caption otherwise).
 QString option_caption(genre g, int letter, const QString& text);
+
+// The picture's text alternative, its four drawings in order:
+// "A : Un vélo. B : Un bus. …"; empty for a question without a picture.
+QString picture_alternative(const question& q);
 
 // Clip file names, derived from kind and number: {"Q01_h.mp3", "Q01_f.mp3"}
 // for the two-clip kinds, {"Q31.mp3"} for ecoute_simple and questions of an
