@@ -88,14 +88,18 @@ private slots:
                 continue;
             }
             const auto built = read_speech_text(QDir(speech_dir).filePath(clip + QStringLiteral(".speech.txt")), error);
+            const QList<segment> built_segments = built.value_or(QList<segment>());
             for (const segment& written : *segments) {
                 const QString where = QStringLiteral("%1 line %2").arg(clip).arg(written.line);
                 const QRegularExpressionMatch letter = foreign.match(written.text);
                 if (letter.hasMatch())
                     faults.append(QStringLiteral("%1: \"%2\" is not written in Chinese").arg(where, letter.captured()));
-                const auto fed = !built ? built->cend()
-                    : std::find_if(built->cbegin(), built->cend(), [&](const segment& each) { return each.line == written.line; });
-                if (!built || fed == built->cend()) {
+                const segment* fed = nullptr;
+                for (const segment& each : built_segments) {
+                    if (each.line == written.line)
+                        fed = &each;
+                }
+                if (!fed) {
                     faults.append(where + QStringLiteral(": no speech text was built for it"));
                     continue;
                 }
