@@ -1,11 +1,16 @@
 // The catalogue and pictures built into the program: they load, have the
-// examination's counts, and hold real, distinct texts.
+// examination's counts, and hold real, distinct texts that do not give each
+// other away.
 
 #include "content/catalogue.h"
 #include "content/picture_record.h"
 #include "platform/app_error.h"
 #include "platform/picture_formats.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSet>
 #include <QtTest>
@@ -107,6 +112,45 @@ private slots:
             }
         QCOMPARE(stems.size(), 50); // 20 gap sentences, 30 reading questions
         QCOMPARE(passages.size(), 13);
+    }
+
+    // One item must not answer another: no sentence of six characters or more
+    // from one page's texts or recordings appears in another page's.
+    void no_sentence_shared_between_pages()
+    {
+        // Each page's texts and transcripts as one text, segments on lines of their own.
+        QHash<const page*, QString> texts;
+        for (int s = 1; s <= 3; ++s)
+            for (const page& p : shipped->pages(s)) {
+                QStringList pieces{p.texte.join(QString())};
+                for (const question& q : p.questions)
+                    pieces << q.enonce << QStringList(q.options.begin(), q.options.end());
+                texts[&p] = pieces.join(QLatin1Char('\n'));
+            }
+        static const QRegularExpression clip_number(QStringLiteral("^Q(\\d+)"));
+        const QDir transcripts(QStringLiteral(PARVOLIS_SOURCE_DIR "/content/transcripts"));
+        for (const QFileInfo& file : transcripts.entryInfoList({QStringLiteral("*.txt")})) {
+            QFile transcript(file.filePath());
+            QVERIFY(transcript.open(QIODevice::ReadOnly));
+            const page* owner =
+                shipped->question_by_number(clip_number.match(file.fileName()).captured(1).toInt()).page;
+            QVERIFY2(owner, qPrintable(file.fileName()));
+            const QString segments = QString::fromUtf8(transcript.readAll());
+            texts[owner] += QLatin1Char('\n') + QString(segments).remove(QStringLiteral("H:")).remove(QStringLiteral("F:"));
+        }
+        for (QString& text : texts)
+            text.remove(QRegularExpression(QStringLiteral("[ \\t\\r]")));
+
+        static const QRegularExpression sentence_end(QStringLiteral("[\\n。！？!?；…]|问："));
+        for (auto a = texts.cbegin(); a != texts.cend(); ++a)
+            for (const QString& sentence : a.value().split(sentence_end, Qt::SkipEmptyParts)) {
+                if (sentence.size() < 6)
+                    continue;
+                for (auto b = texts.cbegin(); b != texts.cend(); ++b)
+                    QVERIFY2(b == a || !b.value().contains(sentence),
+                             qPrintable(tab_caption(*a.key()) + QStringLiteral(" and ") + tab_caption(*b.key())
+                                        + QStringLiteral(": ") + sentence));
+            }
     }
 };
 

@@ -36,32 +36,34 @@ constexpr int kFirstCellLeft = 14;
 constexpr int kCellTop = (kStripHeight - kCellHeight) / 2;
 constexpr int kDotsPerMetre = 3780; // 96 dpi
 constexpr int kJpegQuality = 90;
+// Drawings are painted at this scale about the centre of their cell, so that
+// none touches or crosses its frame.
+constexpr qreal kDrawingScale = 0.88;
 
 struct Strip {
     const char* name;
     std::array<Drawing, 4> cells; // A, B, C, D
 };
 
-// Each strip matches the exchange of its question's two recordings; the
-// keyed drawing is the only one that fits what the woman answers.
+// Each strip matches the exchange of its question's two recordings and the
+// question read after them; the keyed drawing is the only one that answers it.
 std::vector<Strip> strips()
 {
     return {
         {"Q01", {analogClock(7, 0), analogClock(7, 30), analogClock(8, 0), analogClock(10, 30)}},
         {"Q02", {rain, sun, snow, clouds}},
         {"Q03", {bookWithPrice(80), bookWithPrice(180), bookWithPrice(100), bookWithPrice(120)}},
-        {"Q04", {bicycle, bus, taxi, train}},
+        {"Q04", {taxi, bus, bicycle, train}},
         {"Q05", {calendarPage(10, 16), calendarPage(10, 6), calendarPage(6, 10), calendarPage(11, 16)}},
         {"Q06", {tickets(4), tickets(3), tickets(2), tickets(5)}},
         {"Q07", {hospital, school, house, shop}},
         {"Q08", {wristwatch, mobilePhone, glasses, key}},
         {"Q09", {coffee, milk, tea, juice}},
-        {"Q10", {basketball, football, tableTennis, swimming}},
+        {"Q10", {football, basketball, swimming, tableTennis}},
         {"Q11", {doorNumber(305), doorNumber(350), doorNumber(503), doorNumber(530)}},
         {"Q12", {digitalClock(9, 45), digitalClock(10, 15), digitalClock(10, 45), digitalClock(9, 15)}},
         {"Q13", {dog, bird, cat, fish}},
-        {"Q14", {shirt(QColor(229, 57, 53)), shirt(QColor(30, 111, 217)), shirt(QColor(67, 160, 71)),
-                 shirt(QColor(33, 33, 33))}},
+        {"Q14", {trousers, shirt, skirt, hat}},
         {"Q15", {apples, bananas, grapes, watermelon}},
     };
 }
@@ -82,7 +84,9 @@ QImage paintStrip(const Strip& strip)
         p.drawRoundedRect(cell.adjusted(1, 1, -1, -1), 6, 6);
         p.save();
         p.setClipRect(cell.adjusted(2, 2, -2, -2));
-        p.translate(cell.topLeft());
+        p.translate(cell.center());
+        p.scale(kDrawingScale, kDrawingScale);
+        p.translate(-kCellWidth / 2.0, -kCellHeight / 2.0);
         strip.cells[static_cast<std::size_t>(i)](p);
         p.restore();
     }

@@ -15,6 +15,8 @@ namespace drawings {
 inline const QColor kInk(40, 40, 48);
 inline const QColor kSkyBlue(190, 225, 245);
 inline const QColor kWhite(255, 255, 255);
+// For the few Chinese characters written in a drawing (the month of a calendar).
+inline constexpr const char* kChineseFont = "WenQuanYi Zen Hei";
 
 inline QPen outline(qreal width = 2.0, QColor colour = kInk)
 {

@@ -1,5 +1,5 @@
-// Drawings that carry a number or a colour: clocks, calendar pages, price
-// tags, tickets, doors, shirts; and the weather symbols.
+// Drawings that carry a number: clocks, calendar pages, price tags, tickets,
+// doors; and the weather symbols.
 
 #include "tools/picture_drawings.h"
 
@@ -117,7 +117,7 @@ Drawing calendarPage(int month, int day)
         const QRectF band(page.left(), page.top(), page.width(), 30);
         style(p, QColor(214, 48, 49), 2.5);
         p.drawRect(band);
-        centredText(p, band, QString::number(month), 20, kWhite);
+        centredText(p, band, QString::fromUtf8("%1月").arg(month), 20, kWhite, kChineseFont);
         centredText(p, QRectF(page.left(), band.bottom(), page.width(), page.bottom() - band.bottom()),
                     QString::number(day), 48, kInk);
         style(p, QColor(120, 120, 130), 2);
@@ -177,27 +177,6 @@ Drawing doorNumber(int number)
         const QRectF plate(38, 24, 56, 30);
         p.drawRoundedRect(plate, 4, 4);
         centredText(p, plate, QString::number(number), 22, kInk);
-    };
-}
-
-Drawing shirt(QColor colour)
-{
-    return [=](QPainter& p) {
-        QPainterPath path(QPointF(50, 20));
-        path.lineTo(30, 26);
-        path.lineTo(6, 52);
-        path.lineTo(22, 68);
-        path.lineTo(34, 58);
-        path.lineTo(34, 122);
-        path.lineTo(98, 122);
-        path.lineTo(98, 58);
-        path.lineTo(110, 68);
-        path.lineTo(126, 52);
-        path.lineTo(102, 26);
-        path.lineTo(82, 20);
-        path.quadTo(66, 38, 50, 20);
-        style(p, colour, 2.5, colour.lightness() < 60 ? QColor(120, 120, 120) : kInk);
-        p.drawPath(path);
     };
 }
 

@@ -2,7 +2,6 @@
 // The small drawings that make up the picture strips. Each one paints a
 // single cell of kCellWidth x kCellHeight pixels, origin at its top-left.
 
-#include <QColor>
 #include <functional>
 
 class QPainter;
@@ -20,7 +19,6 @@ Drawing calendarPage(int month, int day);
 Drawing bookWithPrice(int yuan);
 Drawing tickets(int count);
 Drawing doorNumber(int number);
-Drawing shirt(QColor colour);
 
 void sun(QPainter& p);
 void rain(QPainter& p);
@@ -61,5 +59,10 @@ void apples(QPainter& p);
 void bananas(QPainter& p);
 void grapes(QPainter& p);
 void watermelon(QPainter& p);
+
+void trousers(QPainter& p);
+void shirt(QPainter& p);
+void skirt(QPainter& p);
+void hat(QPainter& p);
 
 } // namespace drawings
