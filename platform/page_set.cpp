@@ -21,6 +21,34 @@ int page_key_direction(const QKeyEvent* key)
         return (modifiers & Qt::ShiftModifier) ? -1 : 1;
     return 0;
 }
+
+// A tab strip whose tabs may leave less room around their captions than the
+// style gives them.
+class PageStrip : public QTabBar {
+public:
+    PageStrip(int captionMargin, QWidget* parent)
+        : QTabBar(parent)
+        , captionMargin_(captionMargin)
+    {
+    }
+
+protected:
+    QSize tabSizeHint(int index) const override
+    {
+        QSize hint = QTabBar::tabSizeHint(index);
+        if (captionMargin_ >= 0)
+            hint.setWidth(qMin(hint.width(), fontMetrics().horizontalAdvance(tabText(index)) + 2 * captionMargin_));
+        return hint;
+    }
+
+private:
+    int captionMargin_; // per side; negative: the style's own
+};
+
+// A nested set's tabs are one per question of a reading page, up to six
+// "Question 1xx" on a 521-pixel strip: with 8 pixels a side they all show
+// without scrolling.
+constexpr int nested_caption_margin = 8;
 }
 
 PageSet::PageSet(Level level, QWidget* parent)
@@ -29,7 +57,7 @@ PageSet::PageSet(Level level, QWidget* parent)
 {
     // The tab strip announces a new page before the set shows it: that is
     // the moment to see whether the focus is on the page being left.
-    auto* strip = new QTabBar(this);
+    auto* strip = new PageStrip(level == Level::Nested ? nested_caption_margin : -1, this);
     connect(strip, &QTabBar::currentChanged, this, &PageSet::notePageLeaving);
     setTabBar(strip);
     connect(this, &QTabWidget::currentChanged, this, &PageSet::followShownPage);
