@@ -32,6 +32,17 @@ QList<RadioOption*> RadioOption::siblings() const
     return others;
 }
 
+void RadioOption::focusGroupWithoutChoosing(Qt::FocusReason reason)
+{
+    RadioOption* target = this;
+    for (RadioOption* other : siblings()) {
+        if (other->isChecked())
+            target = other;
+    }
+    AutoCheckBlocker quiet;
+    target->setFocus(reason);
+}
+
 void RadioOption::choose()
 {
     if (isChecked())

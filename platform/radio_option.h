@@ -33,6 +33,10 @@ public:
     // The other options of its group.
     QList<RadioOption*> siblings() const;
 
+    // Gives the keyboard focus to its group without checking anything: to
+    // the group's checked option if there is one, else to this option.
+    void focusGroupWithoutChoosing(Qt::FocusReason reason);
+
 signals:
     // The option has just become checked through the user; it has the focus.
     void checkedByUser(RadioOption* option);
