@@ -1,6 +1,7 @@
 #include "platform/radio_option.h"
 
 #include "platform/keyboard_order.h"
+#include "platform/stray_clicks.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -89,6 +90,12 @@ void RadioOption::checkStateSet()
 
 void RadioOption::mousePressEvent(QMouseEvent* event)
 {
+    // A press aimed at what was shown before this option came into view
+    // does nothing; taken here, its release reaches no other control.
+    if (stray_clicks::is_stray(*event)) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && !holdsFocus()) {
         {
             AutoCheckBlocker quiet;
