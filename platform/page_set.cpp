@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -22,33 +24,29 @@ int page_key_direction(const QKeyEvent* key)
     return 0;
 }
 
-// A tab strip whose tabs may leave less room around their captions than the
-// style gives them.
-class PageStrip : public QTabBar {
+// Tabs with less room around their captions. A nested set's tabs are one per
+// question of a reading page, up to six "Question 1xx" on a 521-pixel strip:
+// with 6 pixels a side instead of Qt's usual 12 they all show at once.
+class NarrowTabsStyle : public QProxyStyle {
 public:
-    PageStrip(int captionMargin, QWidget* parent)
-        : QTabBar(parent)
-        , captionMargin_(captionMargin)
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
     {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
-
-protected:
-    QSize tabSizeHint(int index) const override
-    {
-        QSize hint = QTabBar::tabSizeHint(index);
-        if (captionMargin_ >= 0)
-            hint.setWidth(qMin(hint.width(), fontMetrics().horizontalAdvance(tabText(index)) + 2 * captionMargin_));
-        return hint;
-    }
-
-private:
-    int captionMargin_; // per side; negative: the style's own
 };
 
-// A nested set's tabs are one per question of a reading page, up to six
-// "Question 1xx" on a 521-pixel strip: with 8 pixels a side they all show
-// without scrolling.
-constexpr int nested_caption_margin = 8;
+QStyle* narrow_tabs_style()
+{
+    // One for every nested strip, owned by the application.
+    static QPointer<NarrowTabsStyle> style;
+    if (!style) {
+        style = new NarrowTabsStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
 }
 
 PageSet::PageSet(Level level, QWidget* parent)
@@ -57,7 +55,9 @@ PageSet::PageSet(Level level, QWidget* parent)
 {
     // The tab strip announces a new page before the set shows it: that is
     // the moment to see whether the focus is on the page being left.
-    auto* strip = new PageStrip(level == Level::Nested ? nested_caption_margin : -1, this);
+    auto* strip = new QTabBar(this);
+    if (level_ == Level::Nested)
+        strip->setStyle(narrow_tabs_style());
     connect(strip, &QTabBar::currentChanged, this, &PageSet::notePageLeaving);
     setTabBar(strip);
     connect(this, &QTabWidget::currentChanged, this, &PageSet::followShownPage);

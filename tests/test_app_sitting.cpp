@@ -7,6 +7,7 @@
 #include "platform/status_panels.h"
 
 #include <QLabel>
+#include <QStyle>
 #include <QToolButton>
 
 namespace {
@@ -104,8 +105,11 @@ private slots:
             QTabBar* strip = sub->tabBar();
             for (QToolButton* arrow : strip->findChildren<QToolButton*>())
                 QVERIFY(!arrow->isVisible());
+            const int padding = strip->style()->pixelMetric(QStyle::PM_TabBarTabHSpace, nullptr, strip);
             for (int i = 0; i < sub->count(); ++i) {
                 QVERIFY2(strip->rect().contains(strip->tabRect(i)), qPrintable(sub->tabText(i)));
+                // The caption is drawn whole, within the tab's padding.
+                QVERIFY(strip->tabRect(i).width() >= strip->fontMetrics().horizontalAdvance(sub->tabText(i)) + padding);
                 QCOMPARE(sub->tabText(i), QStringLiteral("Question %1").arg(sub->widget(i)->findChild<RadioOption*>()->tag()));
             }
         }
