@@ -11,6 +11,7 @@
 #include "platform/page_set.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
+#include "platform/stray_clicks.h"
 #include "review/review_menu.h"
 
 #include <QAction>
@@ -105,6 +106,7 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     set_tab_order();
     set_cancel_button(this, terminer);
     Button1->setFocus();
+    stray_clicks::follow_mouse();
 
     // Every control exists: the players open their clips, one after another.
     for (ClipPlayer* player : players_)
@@ -227,19 +229,19 @@ void TForm1::bind_events()
 
 void TForm1::set_tab_order()
 {
-    QList<QWidget*> order = {suivant, precedent, Button1, Button2, Button3};
+    keyboard_order_ = {suivant, precedent, Button1, Button2, Button3};
     for (const QList<QWidget*>& section_order : section_orders_)
-        order += section_order;
-    order << terminer;
-    set_keyboard_order(order);
+        keyboard_order_ += section_order;
+    keyboard_order_ << terminer;
+    set_keyboard_order(keyboard_order_);
 }
 
 // Handlers.
 
 void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { moteur.start_section(1); keep_focus_visible(); update_review(); }
-void TForm1::Button2Click() { moteur.start_section(2); keep_focus_visible(); update_review(); }
-void TForm1::Button3Click() { moteur.start_section(3); keep_focus_visible(); update_review(); }
+void TForm1::Button1Click() { moteur.start_section(1); screen_changed(); }
+void TForm1::Button2Click() { moteur.start_section(2); screen_changed(); }
+void TForm1::Button3Click() { moteur.start_section(3); screen_changed(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
@@ -247,30 +249,36 @@ void TForm1::precedentClick() { moteur.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
 void TForm1::suivantClick() { moteur.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
-void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); update_review(); }
-void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); update_review(); }
-void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); update_review(); }
-
-// Switching screens hides controls before it shows others, so the focus can
-// be left on a hidden control (the "Terminer" just clicked): give it to the
-// first button in keyboard order that can take it.
-void TForm1::keep_focus_visible()
+void TForm1::Timer1Timer()
 {
-    QWidget* focus = focusWidget();
-    if (focus && focus->isVisible() && focus->isEnabled())
-        return;
-    for (QPushButton* b : {suivant, precedent, Button1, Button2, Button3, terminer}) {
-        if (b->isVisible() && b->isEnabled()) {
-            b->setFocus(Qt::OtherFocusReason);
+    moteur.tick();
+    if (!Timer1->isActive()) // the countdown has ended the section
+        screen_changed();
+}
+void TForm1::terminerClick() { moteur.finish(); screen_changed(); }
+void TForm1::menu_termClick() { terminerClick(); }
+void TForm1::menu_initClick() { moteur.reinitialise(); screen_changed(); }
+
+// After every change of screen the focus goes to the first control in
+// keyboard order that is shown and enabled: "Question suivante >>" while a
+// section runs, the first "Démarrer" still enabled on the home screen. With
+// all three greyed no control keeps it, so no hidden "Terminer" holds it,
+// ready to be pressed by one key when a section is started again. The pages
+// just shown also refuse clicks aimed at the screen before. The section
+// reviews follow too: closed while a section runs, offered once it is done.
+void TForm1::screen_changed()
+{
+    stray_clicks::note_content_change();
+    corrige->sync(Timer1->isActive());
+    for (QWidget* control : std::as_const(keyboard_order_)) {
+        if (control->isVisibleTo(this) && control->isEnabled() && is_tab_stop(control)) {
+            control->setFocus(Qt::OtherFocusReason);
             return;
         }
     }
+    if (QWidget* focus = focusWidget())
+        focus->clearFocus();
 }
-
-// Starting a section closes the reviews and greys their items; finishing
-// one makes its review available.
-void TForm1::update_review() { corrige->sync(Timer1->isActive()); }
 
 void TForm1::QuitterClick() { close(); }
 

@@ -121,8 +121,7 @@ private:
     void build_menu_bar();
     void bind_events();
     void set_tab_order();
-    void keep_focus_visible();
-    void update_review();
+    void screen_changed();
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;
@@ -149,5 +148,6 @@ private:
     std::vector<ClipPlayer*> players_;
     int focus_holders_ = 0;
     QList<QWidget*> section_orders_[3];
+    QList<QWidget*> keyboard_order_; // the whole window's
     TForm2* Form2 = nullptr;
 };

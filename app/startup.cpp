@@ -13,8 +13,10 @@
 
 void install_fonts()
 {
-    for (const char* file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    // Regular face only: Wine's bold Tahoma is hardly heavier than its regular
+    // one. Without it FreeType emboldens the regular face for bold text, which
+    // reads as bold and keeps the regular widths the boxes are measured for.
+    QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
     QFont::insertSubstitution(QStringLiteral("SimHei"), QStringLiteral("WenQuanYi Zen Hei"));
 }
 

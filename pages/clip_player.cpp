@@ -1,12 +1,11 @@
 #include "pages/clip_player.h"
 
-#include "platform/keyboard_order.h"
-
 #include "pages/clip_glyphs.h"
 #include "pages/clip_player_accessible.h"
 #include "platform/app_error.h"
 #include "platform/error_reporting.h"
 #include "platform/keyboard_order.h"
+#include "platform/radio_option.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -365,10 +364,16 @@ void ClipPlayer::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Down:
         // The strip uses Left and Right only: Up and Down go on to the
         // neighbouring controls of its page or group, so that the options
-        // beside it can be reached from the keyboard alone.
-        if (move_focus_by_arrow(this, e))
-            return;
-        QWidget::keyPressEvent(e);
+        // beside it can be reached from the keyboard alone. Arriving among a
+        // question's options chooses nothing: the focus rests on the checked
+        // one, or unchecked on the one met first (A going down, D going up),
+        // for Space or a further arrow key to answer.
+        if (QWidget* next = arrow_neighbour(this, e)) {
+            if (auto* option = qobject_cast<RadioOption*>(next))
+                option->focusGroupWithoutChoosing(arrow_focus_reason(e));
+            else
+                next->setFocus(arrow_focus_reason(e));
+        }
         return;
     default:
         QWidget::keyPressEvent(e); // Escape and the rest go on to the window

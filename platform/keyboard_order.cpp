@@ -18,6 +18,21 @@ bool can_take_focus(QWidget* widget, const QWidget* container)
         && target->focusPolicy() != Qt::NoFocus;
 }
 
+// +1 for Right and Down, -1 for Left and Up, 0 for any other key.
+int arrow_direction(const QKeyEvent* key)
+{
+    switch (key->key()) {
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        return 1;
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        return -1;
+    default:
+        return 0;
+    }
+}
+
 // Every widget after `container` in the focus chain, once round the chain.
 template <typename Visit>
 void walk_chain(QWidget* container, Visit visit)
@@ -68,29 +83,30 @@ QWidget* first_control(QWidget* container)
     return first_tab_stop ? first_tab_stop : first_focusable;
 }
 
-bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key)
+QWidget* arrow_neighbour(QWidget* from, const QKeyEvent* key)
 {
-    bool forward = false;
-    switch (key->key()) {
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        forward = true;
-        break;
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-        break;
-    default:
-        return false;
-    }
+    const int direction = arrow_direction(key);
     QWidget* container = from->parentWidget();
-    if (!container)
-        return true;
+    if (direction == 0 || !container)
+        return nullptr;
     const QList<QWidget*> controls = focusable_children(container);
     const qsizetype here = controls.indexOf(from);
     if (here < 0 || controls.size() < 2)
-        return true;
+        return nullptr;
     const qsizetype count = controls.size();
-    const qsizetype next = (here + (forward ? 1 : count - 1)) % count;
-    controls[next]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return controls[(here + (direction > 0 ? 1 : count - 1)) % count];
+}
+
+Qt::FocusReason arrow_focus_reason(const QKeyEvent* key)
+{
+    return arrow_direction(key) > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+}
+
+bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key)
+{
+    if (arrow_direction(key) == 0)
+        return false;
+    if (QWidget* next = arrow_neighbour(from, key))
+        next->setFocus(arrow_focus_reason(key));
     return true;
 }

@@ -4,6 +4,7 @@
 // it inside one container.
 
 #include <QList>
+#include <Qt>
 
 class QKeyEvent;
 class QWidget;
@@ -24,8 +25,16 @@ QList<QWidget*> focusable_children(QWidget* container);
 // first control that can take the focus at all; null when there is none.
 QWidget* first_control(QWidget* container);
 
-// Right and Down move the focus from `from` to the next focusable control of
-// its parent, Left and Up to the previous one, wrapping around; the new
-// control receives the focus as from Tab (forwards) or Shift+Tab (backwards).
-// The modifiers don't matter. Returns false, doing nothing, for other keys.
+// Where an arrow key moves the focus from `from`: Right and Down to the next
+// focusable control of its parent, Left and Up to the previous one, wrapping
+// around. Null when there is no other control, or for other keys. The
+// modifiers don't matter.
+QWidget* arrow_neighbour(QWidget* from, const QKeyEvent* key);
+
+// The reason an arrow key gives the control it moves the focus to: Tab
+// forwards (Right, Down), Shift+Tab backwards (Left, Up).
+Qt::FocusReason arrow_focus_reason(const QKeyEvent* key);
+
+// Moves the focus to the arrow key's neighbour, as above. Returns false,
+// doing nothing, for keys other than the arrows.
 bool move_focus_by_arrow(QWidget* from, const QKeyEvent* key);

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QProxyStyle>
 #include <QTabBar>
 #include <QToolButton>
 
@@ -21,6 +23,30 @@ int page_key_direction(const QKeyEvent* key)
         return (modifiers & Qt::ShiftModifier) ? -1 : 1;
     return 0;
 }
+
+// Tabs with less room around their captions. A nested set's tabs are one per
+// question of a reading page, up to six "Question 1xx" on a 521-pixel strip:
+// with 6 pixels a side instead of Qt's usual 12 they all show at once.
+class NarrowTabsStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override
+    {
+        if (metric == PM_TabBarTabHSpace)
+            return 12;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+QStyle* narrow_tabs_style()
+{
+    // One for every nested strip, owned by the application.
+    static QPointer<NarrowTabsStyle> style;
+    if (!style) {
+        style = new NarrowTabsStyle;
+        style->setParent(QCoreApplication::instance());
+    }
+    return style;
+}
 }
 
 PageSet::PageSet(Level level, QWidget* parent)
@@ -30,6 +56,8 @@ PageSet::PageSet(Level level, QWidget* parent)
     // The tab strip announces a new page before the set shows it: that is
     // the moment to see whether the focus is on the page being left.
     auto* strip = new QTabBar(this);
+    if (level_ == Level::Nested)
+        strip->setStyle(narrow_tabs_style());
     connect(strip, &QTabBar::currentChanged, this, &PageSet::notePageLeaving);
     setTabBar(strip);
     connect(this, &QTabWidget::currentChanged, this, &PageSet::followShownPage);

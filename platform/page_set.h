@@ -1,7 +1,8 @@
 #pragma once
 // A tabbed set of pages: tabs on top in one row that scrolls when the tabs
 // don't fit, captions never shortened, every tab clickable. Sets nest: a page
-// may hold a sub-page set of its own.
+// may hold a sub-page set of its own, whose tabs are narrower so that a
+// reading page's sub-pages all show at once.
 //
 // Focus rules, whatever changes the page (the operations below, a tab click,
 // the keyboard on the tab strip, Ctrl+Tab):

@@ -2,6 +2,7 @@
 
 #include "platform/control_accessibility.h"
 #include "platform/keyboard_order.h"
+#include "platform/stray_clicks.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -32,6 +33,17 @@ QList<RadioOption*> RadioOption::siblings() const
         }
     }
     return others;
+}
+
+void RadioOption::focusGroupWithoutChoosing(Qt::FocusReason reason)
+{
+    RadioOption* target = this;
+    for (RadioOption* other : siblings()) {
+        if (other->isChecked())
+            target = other;
+    }
+    AutoCheckBlocker quiet;
+    target->setFocus(reason);
 }
 
 void RadioOption::choose()
@@ -80,6 +92,12 @@ void RadioOption::checkStateSet()
 
 void RadioOption::mousePressEvent(QMouseEvent* event)
 {
+    // A press aimed at what was shown before this option came into view
+    // does nothing; taken here, its release reaches no other control.
+    if (stray_clicks::is_stray(*event)) {
+        event->accept();
+        return;
+    }
     if (event->button() == Qt::LeftButton && !holdsFocus()) {
         {
             AutoCheckBlocker quiet;

@@ -8,7 +8,9 @@
 //   takes the focus from the mouse and the arrow keys.
 // - A mouse press first gives it the focus, without checking it; releasing
 //   the button over it checks it. Space checks it too, and so do the Press
-//   and Toggle actions of assistive technology (control_accessibility.h).
+//   and Toggle actions of assistive technology (control_accessibility.h). A
+//   stray press (one aimed at what was shown before the option came into
+//   view) does nothing.
 // - Receiving the focus from the keyboard (a focus reason of Tab or
 //   Shift+Tab, as the arrow keys give it) checks it at once, unless an
 //   AutoCheckBlocker exists.
@@ -33,6 +35,10 @@ public:
 
     // The other options of its group.
     QList<RadioOption*> siblings() const;
+
+    // Gives the keyboard focus to its group without checking anything: to
+    // the group's checked option if there is one, else to this option.
+    void focusGroupWithoutChoosing(Qt::FocusReason reason);
 
 signals:
     // The option has just become checked through the user; it has the focus.

@@ -236,9 +236,9 @@ private slots:
         QCOMPARE(f.state().reponse[1], 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right); // inside the strip
         QCOMPARE(QApplication::focusWidget(), f.clip_players()[1]);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // rests on A, unchecked
         QCOMPARE(QApplication::focusWidget(), option_of(f, 1, 0));
-        QCOMPARE(f.state().reponse[1], 1);
+        QCOMPARE(f.state().reponse[1], 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(f.state().reponse[1], 2);
         f.terminerClick();
