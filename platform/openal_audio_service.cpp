@@ -25,9 +25,6 @@ constexpr long chunks_per_second = 8;
 constexpr int watch_interval_ms = 100;
 // The output closes when no device has played for this long.
 constexpr int default_idle_close_ms = 3000;
-// The mixer's updates per second: fewer, longer periods wake the process
-// less often while a clip plays; a play starts within one period.
-constexpr ALCint mixer_refresh_hz = 25;
 constexpr std::uint32_t max_failure_records = 0xFFFFFF;
 }
 
@@ -241,9 +238,8 @@ error_code openal_audio_service::open_output(const QString& file_name)
         return 0;
     auto out = std::make_unique<output>();
     out->device = alcOpenDevice(nullptr);
-    const ALCint attributes[] = {ALC_REFRESH, mixer_refresh_hz, 0};
     if (out->device)
-        out->context = alcCreateContext(out->device, attributes);
+        out->context = alcCreateContext(out->device, nullptr);
     if (!out->context || !alcMakeContextCurrent(out->context))
         return fail(error_kind::no_output, file_name);
     output_ = std::move(out);
