@@ -11,6 +11,7 @@
 #include "platform/page_set.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
+#include "review/review_menu.h"
 
 #include <QAction>
 #include <QLabel>
@@ -60,7 +61,9 @@ QPushButton* section_row(BevelPanel* row, const char* title_name, const QString&
     bevel_panel(row, title_name, Bevel::Lowered, title, {8, 8, 161, 33});
     bevel_panel(row, range_name, Bevel::Lowered, range, {176, 8, 145, 33});
     bevel_panel(row, duration_name, Bevel::Lowered, duration, {328, 8, 81, 33});
-    return push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
+    QPushButton* start = push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
+    start->setAccessibleDescription(title); // the three buttons share a caption: a screen reader tells them apart
+    return start;
 }
 
 QAction* menu_action(QMenu* menu, const char* name, const QString& caption, bool enabled = true)
@@ -88,6 +91,7 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     setFont(font_px(QStringLiteral("Tahoma"), 11));
 
     build_menu_bar();
+    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), moteur.state(), audio, this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
@@ -252,9 +256,9 @@ void TForm1::set_tab_order()
 // Handlers.
 
 void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { ensure_pages(); moteur.start_section(1); keep_focus_visible(); }
-void TForm1::Button2Click() { ensure_pages(); moteur.start_section(2); keep_focus_visible(); }
-void TForm1::Button3Click() { ensure_pages(); moteur.start_section(3); keep_focus_visible(); }
+void TForm1::Button1Click() { ensure_pages(); moteur.start_section(1); keep_focus_visible(); update_review(); }
+void TForm1::Button2Click() { ensure_pages(); moteur.start_section(2); keep_focus_visible(); update_review(); }
+void TForm1::Button3Click() { ensure_pages(); moteur.start_section(3); keep_focus_visible(); update_review(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
@@ -262,10 +266,10 @@ void TForm1::precedentClick() { moteur.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
 void TForm1::suivantClick() { moteur.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
-void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); }
-void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); }
+void TForm1::Timer1Timer() { moteur.tick(); keep_focus_visible(); update_review(); }
+void TForm1::terminerClick() { moteur.finish(); keep_focus_visible(); update_review(); }
 void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); }
+void TForm1::menu_initClick() { moteur.reinitialise(); keep_focus_visible(); update_review(); }
 
 // Switching screens hides controls before it shows others, so the focus can
 // be left on a hidden control (the "Terminer" just clicked): give it to the
@@ -282,6 +286,11 @@ void TForm1::keep_focus_visible()
         }
     }
 }
+
+// Starting a section closes the reviews and greys their items; finishing
+// one makes its review available.
+void TForm1::update_review() { corrige->sync(Timer1->isActive()); }
+
 void TForm1::QuitterClick() { close(); }
 
 void TForm1::Aproposde1Click()

@@ -16,6 +16,7 @@ class catalogue;
 class ClipPlayer;
 class PageSet;
 class RadioOption;
+class ReviewMenu;
 class QAction;
 class QLabel;
 class QMenu;
@@ -91,6 +92,9 @@ public:
     QMenu* N1 = nullptr;
     QAction* Aproposde1 = nullptr;
 
+    // The review of finished sections: the "Corrigé" menu before "?".
+    ReviewMenu* corrige = nullptr;
+
 public slots:
     void FormCreate();
     void Button1Click();
@@ -128,6 +132,7 @@ private:
     void bind_answer_options();
     void set_tab_order();
     void keep_focus_visible();
+    void update_review();
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;

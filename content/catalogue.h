@@ -26,6 +26,7 @@ struct question {
     std::array<QString, 4> options; // A, B, C, D; empty on ecoute_image
     QString enonce;                 // the stem: phrase_a_trou and lecture only
     QString image;                  // picture record name: ecoute_image only
+    std::array<QString, 4> dessins; // French descriptions of the drawings A to D: ecoute_image only
 };
 
 struct page {
@@ -70,9 +71,16 @@ QString sub_page_caption(const question& q);
 // letter is 0 to 3 (an empty caption otherwise).
 QString option_caption(genre g, int letter, const QString& text);
 
+// The picture's text alternative, its four drawings in order:
+// "A : Un vélo. B : Un bus. …"; empty for a question without a picture.
+QString picture_alternative(const question& q);
+
 // Clip file names, derived from kind and number: {"Q01_h.mp3", "Q01_f.mp3"}
 // for the two-clip kinds, {"Q31.mp3"} for ecoute_simple and questions of an
 // ecoute_groupe page, nothing elsewhere.
 QStringList clip_names(genre g, int numero);
 // The shared clip of an ecoute_groupe page: "Q43-45.mp3"; empty for other kinds.
 QString shared_clip_name(const page& p);
+// Every recording a question is heard from, in the order of its page: the
+// shared clip of its group first, then its own ({"Q43-45.mp3", "Q43.mp3"}).
+QStringList question_clips(const page& p, const question& q);

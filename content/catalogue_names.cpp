@@ -64,3 +64,21 @@ QString shared_clip_name(const page& p)
     return QLatin1Char('Q') + two_digits(p.questions.front().numero) + QLatin1Char('-') +
            two_digits(p.questions.back().numero) + QStringLiteral(".mp3");
 }
+
+QString picture_alternative(const question& q)
+{
+    if (q.image.isEmpty())
+        return {};
+    QStringList drawings;
+    for (int letter = 0; letter < 4; ++letter)
+        drawings.append(QStringLiteral("%1 : %2.").arg(QChar(u'A' + letter), q.dessins[static_cast<size_t>(letter)]));
+    return drawings.join(u' ');
+}
+
+QStringList question_clips(const page& p, const question& q)
+{
+    QStringList clips;
+    if (const QString shared = shared_clip_name(p); !shared.isEmpty())
+        clips << shared;
+    return clips + clip_names(p.genre, q.numero);
+}

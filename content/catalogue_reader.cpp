@@ -19,6 +19,7 @@ constexpr QChar blank(0xFF3F); // FULLWIDTH LOW LINE
 constexpr int option_count = 4;
 constexpr int shortest_option = 1, longest_option = 16;
 constexpr int shortest_stem = 7, longest_stem = 23;
+constexpr int shortest_drawing = 3, longest_drawing = 80;
 constexpr int fewest_lines = 2, most_lines = 18;
 constexpr int longest_line = 41, most_leading_spaces = 90;
 
@@ -165,13 +166,14 @@ private:
             fail(QStringLiteral("question %1 where question %2 is expected").arg(*numero).arg(expected_numero));
         where_ += QStringLiteral(", question %1").arg(expected_numero);
         check_keys(object, {QStringLiteral("numero"), QStringLiteral("options"), QStringLiteral("enonce"),
-                            QStringLiteral("image")});
+                            QStringLiteral("image"), QStringLiteral("dessins")});
 
         question result;
         result.numero = expected_numero;
         read_options(object, g, result);
         read_stem(object, g, result);
         read_image(object, g, result);
+        read_drawings(object, g, result);
         return result;
     }
 
@@ -183,17 +185,28 @@ private:
                 fail(QStringLiteral("ecoute_image questions have no option texts (\"options\")"));
             return;
         }
+        result.options = read_four_texts(value, QStringLiteral("\"options\" must be a list of four texts"),
+                                         QStringLiteral("option %1"), shortest_option, longest_option);
+    }
+
+    // One text per letter A to D, each labelled by `label` with the letter
+    // as its argument.
+    std::array<QString, 4> read_four_texts(const QJsonValue& value, const QString& not_a_list, const QString& label,
+                                           int shortest, int longest) const
+    {
         if (!value.isArray() || value.toArray().size() != option_count)
-            fail(QStringLiteral("\"options\" must be a list of four texts"));
-        const QJsonArray options = value.toArray();
+            fail(not_a_list);
+        const QJsonArray texts = value.toArray();
+        std::array<QString, 4> result;
         for (int i = 0; i < option_count; ++i) {
-            const QString label = QStringLiteral("option %1").arg(QChar(u'A' + i));
-            if (!options[i].isString())
-                fail(label + QStringLiteral(" must be a text"));
-            const QString text = options[i].toString();
-            check_text(text, label, shortest_option, longest_option);
-            result.options[static_cast<size_t>(i)] = text;
+            const QString name = label.arg(QChar(u'A' + i));
+            if (!texts[i].isString())
+                fail(name + QStringLiteral(" must be a text"));
+            const QString text = texts[i].toString();
+            check_text(text, name, shortest, longest);
+            result[static_cast<size_t>(i)] = text;
         }
+        return result;
     }
 
     void read_stem(const QJsonObject& object, genre g, question& result) const
@@ -245,6 +258,19 @@ private:
             fail(error.message());
         }
         result.image = value.toString();
+    }
+
+    void read_drawings(const QJsonObject& object, genre g, question& result) const
+    {
+        const QJsonValue value = object.value(QLatin1String("dessins"));
+        if (g != genre::ecoute_image) {
+            if (!value.isUndefined())
+                fail(QStringLiteral("drawing descriptions (\"dessins\") belong only on ecoute_image questions"));
+            return;
+        }
+        result.dessins = read_four_texts(
+            value, QStringLiteral("\"dessins\" must be a list of four descriptions, drawings A to D"),
+            QStringLiteral("the description of drawing %1"), shortest_drawing, longest_drawing);
     }
 
     QStringList read_passage(const QJsonObject& object, const page_plan& plan) const
@@ -308,7 +334,7 @@ private:
         return false;
     }
 
-    // Options and stems: a length in code points, no control characters, and
+    // Options, stems and drawing descriptions: a length in code points, no control characters, and
     // no white space at either end (it would shift the caption).
     void check_text(const QString& text, const QString& label, int shortest, int longest) const
     {

@@ -7,45 +7,6 @@
 
 namespace {
 
-// Offset of the first byte that does not belong to a well-formed UTF-8
-// sequence (overlong forms, surrogates and values past U+10FFFF included),
-// or -1.
-qsizetype first_invalid_utf8(const QByteArray& text)
-{
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text.constData());
-    const qsizetype size = text.size();
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char lead = bytes[i];
-        int continuation = 0;
-        char32_t value = 0;
-        char32_t smallest = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            continuation = 1, value = lead & 0x1Fu, smallest = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            continuation = 2, value = lead & 0x0Fu, smallest = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            continuation = 3, value = lead & 0x07u, smallest = 0x10000;
-        } else {
-            return i;
-        }
-        if (size - i <= continuation)
-            return i;
-        for (int k = 1; k <= continuation; ++k) {
-            if ((bytes[i + k] & 0xC0) != 0x80)
-                return i;
-            value = (value << 6) | (bytes[i + k] & 0x3Fu);
-        }
-        if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
-            return i;
-        i += continuation + 1;
-    }
-    return -1;
-}
-
 // Offset of the first key written twice in one object, or -1. The text is
 // already known to be valid JSON, which keeps this scan simple.
 qsizetype first_duplicate_key(const QByteArray& text)
@@ -86,6 +47,42 @@ QString place(const QByteArray& text, qsizetype offset)
 }
 
 } // namespace
+
+qsizetype first_invalid_utf8(const QByteArray& text)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(text.constData());
+    const qsizetype size = text.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const unsigned char lead = bytes[i];
+        int continuation = 0;
+        char32_t value = 0;
+        char32_t smallest = 0;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if ((lead & 0xE0) == 0xC0) {
+            continuation = 1, value = lead & 0x1Fu, smallest = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            continuation = 2, value = lead & 0x0Fu, smallest = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            continuation = 3, value = lead & 0x07u, smallest = 0x10000;
+        } else {
+            return i;
+        }
+        if (size - i <= continuation)
+            return i;
+        for (int k = 1; k <= continuation; ++k) {
+            if ((bytes[i + k] & 0xC0) != 0x80)
+                return i;
+            value = (value << 6) | (bytes[i + k] & 0x3Fu);
+        }
+        if (value < smallest || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+            return i;
+        i += continuation + 1;
+    }
+    return -1;
+}
 
 QJsonDocument parse_strict_json(const QByteArray& text, QString& problem)
 {

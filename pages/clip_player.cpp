@@ -3,6 +3,7 @@
 #include "platform/keyboard_order.h"
 
 #include "pages/clip_glyphs.h"
+#include "pages/clip_player_accessible.h"
 #include "platform/app_error.h"
 #include "platform/error_reporting.h"
 #include "platform/keyboard_order.h"
@@ -56,6 +57,7 @@ ClipPlayer::ClipPlayer(QString file_name, audio::audio_service& service, QWidget
     setFocusPolicy(Qt::TabFocus);
     setMinimumSize(minimum_width, minimum_height);
     resize(minimum_width, minimum_height);
+    install_clip_player_accessibility();
 }
 
 ClipPlayer::~ClipPlayer()
@@ -132,6 +134,23 @@ void ClipPlayer::back_to_start()
     last_error_ = service_.seek_to_start(device_id_);
 }
 
+void ClipPlayer::click(ClipButton button)
+{
+    if (!is_available(button))
+        return;
+    set_focused(button);
+    press(button);
+}
+
+void ClipPlayer::set_focused(ClipButton button)
+{
+    if (focused_ == button)
+        return;
+    focused_ = button;
+    update();
+    announce_focus(this, button);
+}
+
 void ClipPlayer::press(ClipButton button)
 {
     current_ = button;
@@ -180,6 +199,7 @@ void ClipPlayer::set_available(ClipButton button, bool available)
         return;
     available_[index(button)] = available;
     update();
+    announce_availability(this, button);
 }
 
 void ClipPlayer::end_of_clip()
@@ -293,7 +313,7 @@ void ClipPlayer::mousePressEvent(QMouseEvent* e)
         if (!is_available(button))
             return;
         current_ = button;
-        focused_ = button;
+        set_focused(button);
         press_rect_ = r;
         pressed_ = true;
         down_ = true;
@@ -330,16 +350,12 @@ void ClipPlayer::keyPressEvent(QKeyEvent* e)
     const int i = index(focused_);
     switch (e->key()) {
     case Qt::Key_Left:
-        if (i > 0) {
-            focused_ = button_at(i - 1);
-            update();
-        }
+        if (i > 0)
+            set_focused(button_at(i - 1));
         return;
     case Qt::Key_Right:
-        if (i < button_count - 1) {
-            focused_ = button_at(i + 1);
-            update();
-        }
+        if (i < button_count - 1)
+            set_focused(button_at(i + 1));
         return;
     case Qt::Key_Space:
         if (is_available(focused_))
@@ -363,6 +379,8 @@ void ClipPlayer::focusInEvent(QFocusEvent* e)
 {
     update();
     QWidget::focusInEvent(e);
+    // After the strip's own focus notice, which comes once this returns.
+    QMetaObject::invokeMethod(this, [this] { announce_focus(this, focused_); }, Qt::QueuedConnection);
 }
 
 void ClipPlayer::focusOutEvent(QFocusEvent* e)

@@ -2,7 +2,8 @@
 // ClipPlayer: a strip of three push buttons, Play, Pause and Back-to-start,
 // bound to one recording played by a device of the audio service. The strip
 // opens its device once the main window is built (open()) and closes it when
-// destroyed. Only the candidate drives it, by mouse or keyboard.
+// destroyed. Only the candidate drives it: by mouse, keyboard, or the
+// Press actions of assistive technology (clip_player_accessible.h).
 
 #include "platform/audio_service.h"
 
@@ -41,6 +42,10 @@ public:
     void pause();
     void back_to_start();
 
+    // A mouse click on the button: nothing when it is unavailable; otherwise
+    // it takes the strip's focus mark and does its action.
+    void click(ClipButton button);
+
     const QString& file_name() const { return file_name_; }
     bool opened() const { return opened_; }
     audio::device_id device_id() const { return device_id_; }
@@ -76,6 +81,7 @@ private:
 
     void require_device() const;
     void press(ClipButton button);
+    void set_focused(ClipButton button);
     void update_availability(ClipButton pressed);
     void set_available(ClipButton button, bool available);
     void end_of_clip();

@@ -53,14 +53,16 @@ public:
     }
 
 private:
-    // The next of the prepared players, in section_clips order.
-    ClipPlayer* player(QWidget* parent, QPoint at)
+    // The next of the prepared players, in section_clips order. `name` tells
+    // a screen reader's user whose voice the strip plays.
+    ClipPlayer* player(QWidget* parent, QPoint at, const QString& name)
     {
         if (out_.players.size() >= players_.size())
             throw AppError(QStringLiteral("EListError"), QStringLiteral("A question page has no clip player left to place."));
         ClipPlayer* strip = players_[out_.players.size()];
         strip->setParent(parent);
         strip->setGeometry(QRect(at, QSize(85, 20)));
+        strip->setAccessibleName(name);
         strip->show();
         out_.players.push_back(strip);
         out_.keyboard_order << strip;
@@ -91,6 +93,19 @@ private:
         return made;
     }
 
+    // Read by a screen reader after the option's caption and state.
+    static void describe(const std::array<RadioOption*, 4>& made, const std::array<QString, 4>& descriptions)
+    {
+        for (std::size_t letter = 0; letter < 4; ++letter)
+            made[letter]->setAccessibleDescription(descriptions[letter]);
+    }
+    // On pages of several questions, which question an option answers.
+    static void describe(const std::array<RadioOption*, 4>& made, const question& q)
+    {
+        const QString caption = sub_page_caption(q);
+        describe(made, {caption, caption, caption, caption});
+    }
+
     static int widest(const std::array<RadioOption*, 4>& made)
     {
         int width = 0;
@@ -108,10 +123,11 @@ private:
         }
     }
 
-    void focus_holder(QWidget* parent, int y)
+    void focus_holder(QWidget* parent, int y, const QString& name)
     {
         auto* holder = new FocusHolder(parent);
         holder->setGeometry(-40, y, 24, 25);
+        holder->setAccessibleName(name);
         ++out_.focus_holders;
         out_.keyboard_order << holder;
     }
@@ -119,9 +135,9 @@ private:
     void speakers(QWidget* page)
     {
         text_label(QStringLiteral("H"), page, {192, 22}, font_px("Tahoma", 19));
-        player(page, {208, 24});
+        player(page, {208, 24}, QStringLiteral("Enregistrement de l'homme"));
         text_label(QStringLiteral("F"), page, {320, 22}, font_px("Tahoma", 19));
-        player(page, {336, 24});
+        player(page, {336, 24}, QStringLiteral("Enregistrement de la femme"));
     }
 
     void ecoute_image(const question& q, QWidget* page)
@@ -130,6 +146,7 @@ private:
         const auto made = options(q, genre::ecoute_image, page, font_px("Arial", 20));
         for (int letter = 0; letter < 4; ++letter)
             made[static_cast<std::size_t>(letter)]->setGeometry(72 + 152 * letter, 64, 49, 25);
+        describe(made, q.dessins);
 
         // The picture strip, centred in its frame, shrunk only if too large.
         const picture strip = load_picture_record(q.image);
@@ -140,12 +157,13 @@ private:
         image->setGeometry(placed);
         image->setScaledContents(placed.size() != strip.size());
         image->setPixmap(QPixmap::fromImage(strip.decode()));
+        image->setAccessibleName(picture_alternative(q));
     }
 
     void ecoute_hf(const question& q, QWidget* page, bool single_clip)
     {
         if (single_clip)
-            player(page, {264, 24});
+            player(page, {264, 24}, QStringLiteral("Enregistrement"));
         else
             speakers(page);
         const auto made = options(q, single_clip ? genre::ecoute_simple : genre::ecoute_hf, page, font_px("SimHei", 25));
@@ -154,15 +172,16 @@ private:
 
     void ecoute_groupe(const page& p, QWidget* page)
     {
-        player(page, {264, 24});
+        player(page, {264, 24}, QStringLiteral("Enregistrement commun, %1").arg(tab_caption(p)));
         for (const question& q : p.questions) {
             const group_place* place = std::find_if(std::begin(group_places), std::end(group_places),
                                                     [&](const group_place& g) { return g.numero == q.numero; });
             auto* group = new QGroupBox(QString::number(q.numero), page);
             group->setFont(font_px("Arial", 16, true));
             group->setGeometry(place->x, 64, place->width, 225);
-            player(group, {place->player_x, 24});
+            player(group, {place->player_x, 24}, QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
             const auto made = options(q, genre::ecoute_groupe, group, font_px("SimHei", 25));
+            describe(made, q);
             column(made, 8, 64, 40, {qMin(widest(made), place->width - 10), 25});
         }
     }
@@ -175,7 +194,7 @@ private:
         const int width = qMax(329, widest(made));
         // Further left where a long sentence needs the room.
         column(made, qBound(88, 625 - width, 200), 80, 40, {width, 25});
-        focus_holder(page, 160);
+        focus_holder(page, 160, sub_page_caption(q));
     }
 
     void phrase_a_trou(const question& q, QWidget* page)
@@ -184,7 +203,7 @@ private:
         stem->move(qBound(32, (625 - stem->width()) / 2, 180), 16);
         const auto made = options(q, genre::phrase_a_trou, page, font_px("SimHei", 25));
         column(made, 232, 80, 40, {qMax(329, widest(made)), 25});
-        focus_holder(page, 160);
+        focus_holder(page, 160, sub_page_caption(q));
     }
 
     void reading(const page& p, QWidget* page)
@@ -202,6 +221,7 @@ private:
         auto* box = new PassageBox(p.texte.join(u'\n'), scrolls, page);
         box->setFont(font_px("Tahoma", 17));
         box->setGeometry(6, 8, 617, box_height);
+        box->setAccessibleName(gaps ? QStringLiteral("Texte à trous") : QStringLiteral("Texte"));
 
         if (p.questions.size() == 1) {
             const question& q = p.questions.front();
@@ -221,13 +241,15 @@ private:
             if (gaps) {
                 const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
                 column(made, 176, 8, 26, {qBound(73, widest(made), 130), 25});
-                focus_holder(sub_page, 92);
+                describe(made, q);
+                focus_holder(sub_page, 92, sub_page_caption(q));
             } else {
                 QLabel* stem = text_label(q.enonce, sub_page, {0, 8}, font_px("SimHei", 25));
                 stem->move(qBound(36, (521 - stem->width()) / 2, 68), 8);
                 const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
                 column(made, 96, 40, 26, {qBound(329, widest(made), 345), 25});
-                focus_holder(sub_page, 124);
+                describe(made, q);
+                focus_holder(sub_page, 124, sub_page_caption(q));
             }
             sub_pages->addTab(sub_page, sub_page_caption(q));
         }

@@ -1,5 +1,6 @@
 #include "platform/focus_holder.h"
 
+#include "platform/control_accessibility.h"
 #include "platform/keyboard_order.h"
 
 #include <QKeyEvent>
@@ -10,6 +11,7 @@ FocusHolder::FocusHolder(QWidget* parent)
     setFixedSize(24, 25);
     setFocusPolicy(Qt::StrongFocus);
     setAutoDefault(false);
+    install_control_accessibility();
 }
 
 void FocusHolder::keyPressEvent(QKeyEvent* event)

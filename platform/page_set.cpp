@@ -40,8 +40,14 @@ PageSet::PageSet(Level level, QWidget* parent)
     strip->setExpanding(false);
     // The strip's scroll arrows are for the mouse: Tab goes from the strip
     // straight into the page.
-    for (QToolButton* arrow : strip->findChildren<QToolButton*>())
+    // Their spoken names follow the program's language.
+    for (QToolButton* arrow : strip->findChildren<QToolButton*>()) {
         arrow->setFocusPolicy(Qt::NoFocus);
+        if (arrow->objectName() == QLatin1String("ScrollLeftButton"))
+            arrow->setAccessibleName(QStringLiteral("Onglets précédents"));
+        else if (arrow->objectName() == QLatin1String("ScrollRightButton"))
+            arrow->setAccessibleName(QStringLiteral("Onglets suivants"));
+    }
 
     // Ctrl+Tab must reach a top-level set before any control inside it (a
     // nested set included) can use it.

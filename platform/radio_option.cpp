@@ -1,5 +1,6 @@
 #include "platform/radio_option.h"
 
+#include "platform/control_accessibility.h"
 #include "platform/keyboard_order.h"
 
 #include <QFocusEvent>
@@ -13,6 +14,7 @@ RadioOption::RadioOption(const QString& caption, QWidget* parent)
     // check with the arrow keys; the group rules here replace it.
     setAutoExclusive(false);
     updateTabStop();
+    install_control_accessibility();
 }
 
 void RadioOption::uncheck()

@@ -7,7 +7,8 @@
 // - Checked, it is a tab stop; unchecked, it is not (Tab skips it) but still
 //   takes the focus from the mouse and the arrow keys.
 // - A mouse press first gives it the focus, without checking it; releasing
-//   the button over it checks it. Space checks it too.
+//   the button over it checks it. Space checks it too, and so do the Press
+//   and Toggle actions of assistive technology (control_accessibility.h).
 // - Receiving the focus from the keyboard (a focus reason of Tab or
 //   Shift+Tab, as the arrow keys give it) checks it at once, unless an
 //   AutoCheckBlocker exists.

@@ -120,6 +120,11 @@ struct catalogue_fixture {
             options.append(w[(numero + 3 * k) % w.size()]);
         return options;
     }
+    static QJsonArray drawings_for(int numero)
+    {
+        return {QStringLiteral("Une horloge qui indique %1 h").arg(numero), QStringLiteral("Un vélo"),
+                QStringLiteral("Un chat"), QStringLiteral("Trois pommes")};
+    }
     static QString gap_stem(int numero) { return QStringLiteral("我%1号＿学校上课。").arg(numero); }
     static QString two_gap_stem(int numero) { return QStringLiteral("他%1号＿在家，＿在学校。").arg(numero); }
     static QString reading_stem(int numero) { return QStringLiteral("第%1题：他们星期天去哪儿了？").arg(numero); }
@@ -160,7 +165,8 @@ private:
         QJsonArray pages;
         for (int n = 1; n <= 15; ++n)
             pages.append(page("ecoute_image", {QJsonObject{{QStringLiteral("numero"), n},
-                                                           {QStringLiteral("image"), picture_name(n)}}}));
+                                                           {QStringLiteral("image"), picture_name(n)},
+                                                           {QStringLiteral("dessins"), drawings_for(n)}}}));
         for (int n = 16; n <= 30; ++n)
             pages.append(page("ecoute_hf", questions_from(n, n)));
         for (int n = 31; n <= 42; ++n)

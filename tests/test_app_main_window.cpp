@@ -155,10 +155,12 @@ private slots:
             return out;
         };
         const QList<QAction*> menus = f.MainMenu1->actions();
-        QCOMPARE(menus.size(), 3);
+        // The three menus of the form, and the review's menu before "?".
+        QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("Fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("Test"));
-        QCOMPARE(menus[2]->text(), QStringLiteral("?"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("Corrigé"));
+        QCOMPARE(menus[3]->text(), QStringLiteral("?"));
         QCOMPARE(items(f.Fichier1), (QStringList{"menu_init|Initialiser|1|1|1", "Quitter1|-|1|1|1", "Quitter2|Quitter|1|1|1"}));
         QCOMPARE(items(f.Commencer1), (QStringList{
             "menu_section1|Démarrer section 1|1|1|1", "menu_section2|Démarrer section 2|1|1|1",

@@ -210,6 +210,19 @@ const std::vector<bad_input>& bad_inputs()
          [](F& f) { f.edit_question(1, 3, 0, [](QJsonObject& q) { add(q, "image", "../Q04"); }); }},
         {"picture record not JPEG", 1, "question 15", "Picture record \"Q15\": Invalid JPEG data",
          [](F& f) { f.pictures[QStringLiteral("Q15")] = write_picture_record(QStringLiteral("TJPEGImage"), "GIF89a"); }},
+        {"drawing descriptions missing", 1, "question 6", "\"dessins\" must be a list of four descriptions",
+         [](F& f) { f.edit_question(1, 5, 0, [](QJsonObject& q) { remove(q, "dessins"); }); }},
+        {"three drawing descriptions", 1, "question 7", "list of four descriptions",
+         [](F& f) {
+             f.edit_question(1, 6, 0, [](QJsonObject& q) { add(q, "dessins", QJsonArray{"Un chat", "Un chien", "Un vélo"}); });
+         }},
+        {"drawing description too short", 1, "question 8", "the description of drawing C has 2 characters",
+         [](F& f) {
+             f.edit_question(1, 7, 0,
+                             [](QJsonObject& q) { add(q, "dessins", QJsonArray{"Un chat", "Un chien", "Ab", "Un vélo"}); });
+         }},
+        {"drawing descriptions on ecoute_simple", 1, "question 31", "(\"dessins\") belong only",
+         [](F& f) { f.edit_question(1, 30, 0, [](QJsonObject& q) { add(q, "dessins", F::drawings_for(31)); }); }},
         {"picture record of unknown kind", 1, "question 9", "unknown picture kind \"TBitmap\"",
          [](F& f) { f.pictures[QStringLiteral("Q09")] = write_picture_record(QStringLiteral("TBitmap"), "BM"); }},
     };
@@ -257,12 +270,14 @@ private slots:
         QCOMPARE(picture_page.questions[0].image, QStringLiteral("Q07"));
         QVERIFY(picture_page.questions[0].options[0].isEmpty());
         QVERIFY(picture_page.texte.isEmpty());
+        QCOMPARE(picture_alternative(picture_page.questions[0]),
+                 QStringLiteral("A : Une horloge qui indique 7 h. B : Un vélo. C : Un chat. D : Trois pommes."));
 
         const question* q44 = c.question_by_number(44).question;
         QCOMPARE(c.question_by_number(44).page->genre, genre::ecoute_groupe);
         for (int k = 0; k < 4; ++k)
             QCOMPARE(q44->options[static_cast<size_t>(k)], catalogue_fixture::options_for(44)[k].toString());
-        QVERIFY(q44->enonce.isEmpty() && q44->image.isEmpty());
+        QVERIFY(q44->enonce.isEmpty() && q44->image.isEmpty() && picture_alternative(*q44).isEmpty());
 
         QCOMPARE(c.question_by_number(71).question->enonce, catalogue_fixture::gap_stem(71));
         QCOMPARE(c.question_by_number(90).question->enonce, catalogue_fixture::two_gap_stem(90));

@@ -14,22 +14,34 @@
 namespace {
 
 const QString script = QStringLiteral(PARVOLIS_SOURCE_DIR "/tools/make_recordings.sh");
+const QString speech_tool = QStringLiteral(PARVOLIS_BUILD_DIR "/tools/make_speech_text");
+const QString lexicon = QStringLiteral(PARVOLIS_SOURCE_DIR "/content/lexicon.txt");
 
 struct Run {
     int exit_code = -1;
     QString errors;
 };
 
-Run make_recording(const QString& transcript, const QString& output,
-                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment)
 {
     QProcess process;
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral("/bin/sh"), {script, transcript, output});
+    process.start(program, arguments);
     if (!process.waitForFinished(120000))
         return {};
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardError())};
+}
+
+// The two steps of the build: the speech text beside the output, then the recording.
+Run make_recording(const QString& transcript, const QString& output,
+                   const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
+{
+    const QString speech_text = output + QStringLiteral(".speech.txt");
+    const Run speech = run(speech_tool, {lexicon, transcript, speech_text}, environment);
+    if (speech.exit_code != 0)
+        return speech;
+    return run(QStringLiteral("/bin/sh"), {script, speech_text, output}, environment);
 }
 
 QString write_transcript(const QTemporaryDir& dir, const QString& name, const QByteArray& text)

@@ -69,6 +69,7 @@ private slots:
                 QVERIFY2(strip.width() >= 591 && strip.width() <= 607, qPrintable(q.image));
                 QVERIFY2(strip.height() >= 142 && strip.height() <= 153, qPrintable(q.image));
                 QCOMPARE(strip.decode().size(), strip.size());
+                QVERIFY2(!picture_alternative(q).isEmpty(), qPrintable(q.image));
             }
         QCOMPARE(names.size(), 15);
     }

@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include <QAccessible>
 #include <QPushButton>
 
 #include <functional>
@@ -375,6 +376,54 @@ private slots:
 
         QTest::keyClick(strip_, Qt::Key_Tab);
         QVERIFY(host_->after->hasFocus());
+    }
+
+    void assistive_technology_sees_three_buttons_and_presses_them_as_clicks()
+    {
+        strip_->open();
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(strip_);
+        QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Enregistrement"));
+        QCOMPARE(iface->childCount(), 3);
+        const auto button = [&](ClipButton b) { return iface->child(static_cast<int>(b)); };
+        const auto enabled = [&] {
+            QString s;
+            for (ClipButton b : {ClipButton::Play, ClipButton::Pause, ClipButton::BackToStart})
+                s += button(b)->state().disabled ? u'.' : u'E';
+            return s;
+        };
+        const auto press = [&](ClipButton b) {
+            button(b)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+            QCoreApplication::processEvents();
+        };
+        QStringList names;
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(iface->child(i)->role(), QAccessible::Button);
+            QCOMPARE(iface->child(i)->parent(), iface);
+            QCOMPARE(iface->indexOfChild(iface->child(i)), i);
+            names << iface->child(i)->text(QAccessible::Name);
+        }
+        QCOMPARE(names, (QStringList{"Lecture", "Pause", "Retour au début"}));
+        const QPoint pause_centre = strip_->mapToGlobal(centre_of(*strip_, ClipButton::Pause));
+        QCOMPARE(iface->childAt(pause_centre.x(), pause_centre.y()), button(ClipButton::Pause));
+        QCOMPARE(enabled(), QStringLiteral("E.E"));
+
+        press(ClipButton::Pause); // unavailable: nothing at all
+        QCOMPARE(service_->log.count(), 3);
+
+        press(ClipButton::Play);
+        QCOMPARE(mode(), audio::mode::playing);
+        QCOMPARE(enabled(), QStringLiteral(".EE"));
+        QVERIFY(host_->before->hasFocus()); // as a click: the keyboard focus stays
+        press(ClipButton::Pause);
+        QCOMPARE(mode(), audio::mode::paused);
+        QCOMPARE(enabled(), QStringLiteral("EEE"));
+        QCOMPARE(strip_->focused_button(), ClipButton::Pause);
+
+        QTest::keyClick(host_->before, Qt::Key_Tab);
+        QVERIFY(button(ClipButton::Pause)->state().focused && !button(ClipButton::Play)->state().focused);
+        key(Qt::Key_Right);
+        QVERIFY(button(ClipButton::BackToStart)->state().focused);
+        QCOMPARE(iface->focusChild(), button(ClipButton::BackToStart));
     }
 
     void tabbing_in_after_a_click_shows_the_clicked_button()
