@@ -9,7 +9,7 @@ qt6-base-dev qt6-base-dev-tools libgl-dev
 libjpeg62-turbo-dev libmpg123-dev libopenal-dev
 espeak-ng lame sox
 fonts-wine fonts-liberation fonts-wqy-zenhei
-xvfb xauth x11-utils imagemagick
+xvfb xauth x11-utils imagemagick libxcb1-dev
 desktop-file-utils appstream dpkg-dev file
 "
 

@@ -1,7 +1,7 @@
 #include "app/hsk.h"
 
 #include "about/Aproposde.h"
-#include "about/emblem.h"
+#include "app/startup.h"
 #include "content/catalogue.h"
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
@@ -89,7 +89,6 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
-    setWindowIcon(program_icon());
     setFont(font_px(QStringLiteral("Tahoma"), 11));
 
     build_menu_bar();
@@ -107,14 +106,33 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     set_cancel_button(this, terminer);
     Button1->setFocus();
     stray_clicks::follow_mouse();
+    mark_startup_phase("window built");
 
     // Every control exists: the players open their clips, one after another.
     for (ClipPlayer* player : players_)
         player->open();
+    mark_startup_phase("clips opened");
     FormCreate();
 }
 
 TForm1::~TForm1() = default;
+
+void TForm1::ensure_pages()
+{
+    if (!questions_)
+        return;
+    PageSet* sets[] = {Section1, Section2, Section3};
+    for (int i = 0; i < 3; ++i) {
+        const std::vector<ClipPlayer*> players = i == 0 ? players_ : std::vector<ClipPlayer*>{};
+        built_section built = build_question_pages(sets[i], questions_->pages(i + 1), players);
+        options_.insert(options_.end(), built.options.begin(), built.options.end());
+        focus_holders_ += built.focus_holders;
+        section_orders_[i] = std::move(built.keyboard_order);
+    }
+    questions_.reset();
+    bind_answer_options();
+    set_tab_order();
+}
 
 void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
 {
@@ -150,19 +168,16 @@ void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
     StatusBar = named(new StatusPanels({{200, Qt::AlignLeft}, {240, Qt::AlignHCenter}, {200, Qt::AlignRight}}, client),
                       "StatusBar", {0, 430, 644, 17});
 
-    const catalogue questions = catalogue::load();
     const char* set_names[] = {"Section1", "Section2", "Section3"};
     PageSet** sets[] = {&Section1, &Section2, &Section3};
     for (int i = 0; i < 3; ++i) {
-        PageSet* set = named(new PageSet(PageSet::Level::TopLevel, client), set_names[i], {2, 58, 639, 338});
-        set->hide();
-        built_section built = build_question_pages(set, questions.pages(i + 1), audio);
-        options_.insert(options_.end(), built.options.begin(), built.options.end());
-        players_.insert(players_.end(), built.players.begin(), built.players.end());
-        focus_holders_ += built.focus_holders;
-        section_orders_[i] = std::move(built.keyboard_order);
-        *sets[i] = set;
+        *sets[i] = named(new PageSet(PageSet::Level::TopLevel, client), set_names[i], {2, 58, 639, 338});
+        (*sets[i])->hide();
     }
+    // The players exist, and open their clips, before the pages around them.
+    questions_ = std::make_unique<const catalogue>(catalogue::load());
+    for (const QString& clip : section_clips(questions_->pages(1)))
+        players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
 
     terminer = push_button(client, "terminer", QStringLiteral("Terminer"), {248, 400, 145, 25});
     precedent = push_button(client, "precedent", QStringLiteral("<< Question précédente"), {5, 400, 145, 25});
@@ -221,6 +236,10 @@ void TForm1::bind_events()
     connect(menu_init, &QAction::triggered, this, &TForm1::menu_initClick);
     connect(Quitter2, &QAction::triggered, this, &TForm1::QuitterClick);
     connect(Aproposde1, &QAction::triggered, this, &TForm1::Aproposde1Click);
+}
+
+void TForm1::bind_answer_options()
+{
     using handler = void (TForm1::*)(RadioOption*);
     const handler answer_handlers[] = {&TForm1::Reponse_A, &TForm1::Reponse_B, &TForm1::Reponse_C, &TForm1::Reponse_D};
     for (std::size_t i = 0; i < options_.size(); ++i)
@@ -239,9 +258,9 @@ void TForm1::set_tab_order()
 // Handlers.
 
 void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { moteur.start_section(1); screen_changed(); }
-void TForm1::Button2Click() { moteur.start_section(2); screen_changed(); }
-void TForm1::Button3Click() { moteur.start_section(3); screen_changed(); }
+void TForm1::Button1Click() { ensure_pages(); moteur.start_section(1); screen_changed(); }
+void TForm1::Button2Click() { ensure_pages(); moteur.start_section(2); screen_changed(); }
+void TForm1::Button3Click() { ensure_pages(); moteur.start_section(3); screen_changed(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }

@@ -8,9 +8,11 @@
 #include "engine/window_controls.h"
 
 #include <QMainWindow>
+#include <memory>
 #include <vector>
 
 class BevelPanel;
+class catalogue;
 class ClipPlayer;
 class PageSet;
 class RadioOption;
@@ -28,12 +30,19 @@ namespace audio { class audio_service; }
 class TForm1 : public QMainWindow, public window_controls {
     Q_OBJECT
 public:
-    // Builds every control, the question pages from the built-in catalogue,
-    // opens every clip player with `audio` (which must outlive the window),
-    // then runs FormCreate. Throws AppError when the catalogue or a clip
-    // cannot be loaded; the half-built window is then destroyed.
+    // Builds the home screen, menus and buttons, loads the built-in
+    // catalogue, makes the clip players of section 1 and opens each with
+    // `audio` (which must outlive the window), then runs FormCreate. Throws
+    // AppError when the catalogue or a clip cannot be loaded; the half-built
+    // window is then destroyed.
     explicit TForm1(audio::audio_service& audio, QWidget* parent = nullptr);
     ~TForm1() override;
+
+    // Lays out the question pages around the opened players, with their
+    // options and keyboard order; does nothing once done. Start-up calls it
+    // right after the window's first frame, so that the window appears
+    // without waiting for the pages; starting a section calls it too.
+    void ensure_pages();
 
     // The About box, created after this window at start-up.
     void setAboutBox(TForm2* about) { Form2 = about; }
@@ -120,6 +129,7 @@ private:
     void build_home_screen(QWidget* client, audio::audio_service& audio);
     void build_menu_bar();
     void bind_events();
+    void bind_answer_options();
     void set_tab_order();
     void screen_changed();
 
@@ -144,6 +154,7 @@ private:
     void stop_timer() override;
 
     engine moteur{*this};
+    std::unique_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;
     int focus_holders_ = 0;

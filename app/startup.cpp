@@ -9,7 +9,52 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLoggingCategory>
+#include <QTimer>
+#include <QWindow>
+
+#include <chrono>
+#include <functional>
 #include <memory>
+
+namespace {
+Q_LOGGING_CATEGORY(startup_log, "parvolis.startup", QtWarningMsg)
+
+// Runs `work` once the window's first frame has been drawn: the expose that
+// brings the first frame is handled in full (painted and sent to the screen)
+// before the queued call runs, and that call comes before the candidate can
+// have done anything.
+class after_first_frame : public QObject {
+public:
+    after_first_frame(QWidget* window, std::function<void()> work) : QObject(window), work_(std::move(work))
+    {
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            mark_startup_phase("exposed");
+            QTimer::singleShot(0, parent(), work_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> work_;
+};
+}
+
+void mark_startup_phase(const char* phase)
+{
+    if (!startup_log().isDebugEnabled())
+        return;
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    qCDebug(startup_log, "%s %lld", phase,
+            static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+}
 
 void install_fonts()
 {
@@ -22,11 +67,12 @@ void install_fonts()
 
 int run_program(QApplication& application)
 {
+    mark_startup_phase("application");
     application.setApplicationName(QStringLiteral("Parvolis - HSK élémentaire"));
     application.setApplicationVersion(QStringLiteral(PARVOLIS_PRODUCT_VERSION));
     application.setDesktopFileName(QStringLiteral("parvolis"));
-    application.setWindowIcon(program_icon());
     install_fonts();
+    mark_startup_phase("fonts");
 
     // The audio service outlives the window, whose players close their
     // devices when it is destroyed.
@@ -34,7 +80,6 @@ int run_program(QApplication& application)
     std::unique_ptr<TForm1> form1;
     try {
         form1 = std::make_unique<TForm1>(audio);
-        form1->setAboutBox(new TForm2(form1.get()));
     } catch (const AppError& error) {
         form1.reset();
         report_startup_error(error);
@@ -43,5 +88,14 @@ int run_program(QApplication& application)
 
     centre_on_desktop(form1.get());
     form1->show();
+    mark_startup_phase("shown");
+    // What the first frame does not show is made right after it: the
+    // question pages, the About box and the program's icon.
+    new after_first_frame(form1.get(), [&application, form = form1.get()] {
+        form->ensure_pages();
+        form->setAboutBox(new TForm2(form));
+        application.setWindowIcon(program_icon());
+        mark_startup_phase("completed");
+    });
     return application.exec();
 }

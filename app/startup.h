@@ -9,3 +9,8 @@ class QApplication;
 void install_fonts();
 
 int run_program(QApplication& application);
+
+// Notes that start-up has reached `phase`, with the time on the system's
+// monotonic clock, in the logging category "parvolis.startup" (off unless
+// QT_LOGGING_RULES turns it on; the start-up benchmark reads it).
+void mark_startup_phase(const char* phase);

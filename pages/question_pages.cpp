@@ -2,6 +2,7 @@
 
 #include "content/picture_record.h"
 #include "pages/clip_player.h"
+#include "platform/app_error.h"
 #include "platform/focus_holder.h"
 #include "platform/page_set.h"
 #include "platform/passage_box.h"
@@ -33,7 +34,7 @@ constexpr group_place group_places[] = {
 
 class page_builder {
 public:
-    page_builder(audio::audio_service& audio, built_section& out) : audio_(audio), out_(out) {}
+    page_builder(const std::vector<ClipPlayer*>& players, built_section& out) : players_(players), out_(out) {}
 
     QWidget* build(const page& p, PageSet* set)
     {
@@ -52,12 +53,17 @@ public:
     }
 
 private:
-    // `name` tells a screen reader's user whose voice the strip plays.
-    ClipPlayer* player(const QString& clip, QWidget* parent, QPoint at, const QString& name)
+    // The next of the prepared players, in section_clips order. `name` tells
+    // a screen reader's user whose voice the strip plays.
+    ClipPlayer* player(QWidget* parent, QPoint at, const QString& name)
     {
-        auto* strip = new ClipPlayer(clip_file_name(clip), audio_, parent);
+        if (out_.players.size() >= players_.size())
+            throw AppError(QStringLiteral("EListError"), QStringLiteral("A question page has no clip player left to place."));
+        ClipPlayer* strip = players_[out_.players.size()];
+        strip->setParent(parent);
         strip->setGeometry(QRect(at, QSize(85, 20)));
         strip->setAccessibleName(name);
+        strip->show();
         out_.players.push_back(strip);
         out_.keyboard_order << strip;
         return strip;
@@ -126,18 +132,17 @@ private:
         out_.keyboard_order << holder;
     }
 
-    void speakers(int numero, QWidget* page)
+    void speakers(QWidget* page)
     {
-        const QStringList clips = clip_names(genre::ecoute_hf, numero);
         text_label(QStringLiteral("H"), page, {192, 22}, font_px("Tahoma", 19));
-        player(clips.at(0), page, {208, 24}, QStringLiteral("Enregistrement de l'homme"));
+        player(page, {208, 24}, QStringLiteral("Enregistrement de l'homme"));
         text_label(QStringLiteral("F"), page, {320, 22}, font_px("Tahoma", 19));
-        player(clips.at(1), page, {336, 24}, QStringLiteral("Enregistrement de la femme"));
+        player(page, {336, 24}, QStringLiteral("Enregistrement de la femme"));
     }
 
     void ecoute_image(const question& q, QWidget* page)
     {
-        speakers(q.numero, page);
+        speakers(page);
         const auto made = options(q, genre::ecoute_image, page, font_px("Arial", 20));
         for (int letter = 0; letter < 4; ++letter)
             made[static_cast<std::size_t>(letter)]->setGeometry(72 + 152 * letter, 64, 49, 25);
@@ -158,26 +163,23 @@ private:
     void ecoute_hf(const question& q, QWidget* page, bool single_clip)
     {
         if (single_clip)
-            player(clip_names(genre::ecoute_simple, q.numero).at(0), page, {264, 24},
-                   QStringLiteral("Enregistrement"));
+            player(page, {264, 24}, QStringLiteral("Enregistrement"));
         else
-            speakers(q.numero, page);
+            speakers(page);
         const auto made = options(q, single_clip ? genre::ecoute_simple : genre::ecoute_hf, page, font_px("SimHei", 25));
         column(made, 216, 80, 40, {widest(made), 25});
     }
 
     void ecoute_groupe(const page& p, QWidget* page)
     {
-        player(shared_clip_name(p), page, {264, 24},
-               QStringLiteral("Enregistrement commun, %1").arg(tab_caption(p)));
+        player(page, {264, 24}, QStringLiteral("Enregistrement commun, %1").arg(tab_caption(p)));
         for (const question& q : p.questions) {
             const group_place* place = std::find_if(std::begin(group_places), std::end(group_places),
                                                     [&](const group_place& g) { return g.numero == q.numero; });
             auto* group = new QGroupBox(QString::number(q.numero), page);
             group->setFont(font_px("Arial", 16, true));
             group->setGeometry(place->x, 64, place->width, 225);
-            player(clip_names(genre::ecoute_groupe, q.numero).at(0), group, {place->player_x, 24},
-                   QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
+            player(group, {place->player_x, 24}, QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
             const auto made = options(q, genre::ecoute_groupe, group, font_px("SimHei", 25));
             describe(made, q);
             column(made, 8, 64, 40, {qMin(widest(made), place->width - 10), 25});
@@ -253,16 +255,29 @@ private:
         }
     }
 
-    audio::audio_service& audio_;
+    const std::vector<ClipPlayer*>& players_;
     built_section& out_;
 };
 }
 
-built_section build_question_pages(PageSet* page_set, const std::vector<page>& pages, audio::audio_service& audio)
+QStringList section_clips(const std::vector<page>& pages)
+{
+    QStringList clips;
+    for (const page& p : pages) {
+        if (const QString shared = shared_clip_name(p); !shared.isEmpty())
+            clips << shared;
+        for (const question& q : p.questions)
+            clips << clip_names(p.genre, q.numero);
+    }
+    return clips;
+}
+
+built_section build_question_pages(PageSet* page_set, const std::vector<page>& pages,
+                                   const std::vector<ClipPlayer*>& players)
 {
     built_section out;
     out.keyboard_order << page_set;
-    page_builder builder(audio, out);
+    page_builder builder(players, out);
     for (const page& p : pages)
         page_set->addTab(builder.build(p, page_set), tab_caption(p));
     page_set->selectFirstPage();

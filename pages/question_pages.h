@@ -17,24 +17,31 @@
 #include "content/catalogue.h"
 
 #include <QList>
+#include <QStringList>
 #include <vector>
 
 class ClipPlayer;
 class PageSet;
 class QWidget;
 class RadioOption;
-namespace audio { class audio_service; }
 
 struct built_section {
     // Options of every question in number order, A to D: the letter of
     // options[i] is i % 4.
     std::vector<RadioOption*> options;
-    // Players in creation order, each given its clip's file name.
+    // Players in the order they were placed.
     std::vector<ClipPlayer*> players;
     int focus_holders = 0;
     // The set and every control inside it, in keyboard order.
     QList<QWidget*> keyboard_order;
 };
 
+// The clips of a section's pages in the order their players are placed: on
+// each page the shared clip first, then each question's clips, "H" before "F".
+QStringList section_clips(const std::vector<page>& pages);
+
+// `players` are the section's clip players, one for each of
+// section_clips(pages) in that order, made (and opened) beforehand: the
+// builder places them on the pages. Throws AppError when they run short.
 built_section build_question_pages(PageSet* page_set, const std::vector<page>& pages,
-                                   audio::audio_service& audio);
+                                   const std::vector<ClipPlayer*>& players);

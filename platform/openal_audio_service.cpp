@@ -18,10 +18,13 @@ namespace audio {
 
 namespace {
 // Four buffers of an eighth of a second each: half a second queued ahead,
-// which a short stall of the user-interface thread does not exhaust.
+// which a short stall of the user-interface thread does not exhaust. The
+// refill timer comes every tenth of a second, well inside that margin.
 constexpr int buffer_count = 4;
 constexpr long chunks_per_second = 8;
-constexpr int watch_interval_ms = 40;
+constexpr int watch_interval_ms = 100;
+// The output closes when no device has played for this long.
+constexpr int default_idle_close_ms = 3000;
 constexpr std::uint32_t max_failure_records = 0xFFFFFF;
 }
 
@@ -39,29 +42,25 @@ struct openal_audio_service::output {
     }
 };
 
-struct openal_audio_service::device {
+// What a device holds while it plays: its decoder, its OpenAL source and the
+// buffers queued on it.
+struct openal_audio_service::stream {
     struct queued_chunk {
         ALuint buffer;
         long frames;
     };
 
-    QString file_name;
-    QPointer<QObject> receiver;
     mp3_decoder decoder;
     ALuint source = 0;
     std::array<ALuint, buffer_count> buffers{};
     bool buffers_made = false;
     std::deque<queued_chunk> queue;
-
-    mode state = mode::stopped;
-    std::int64_t stopped_at = 0;  // position while stopped, in frames
     std::int64_t queue_start = 0; // frame at the head of the source's queue
     std::int64_t decoded_to = 0;  // next frame the decoder gives
     bool decoder_done = false;
     bool decode_failed = false;
-    bool notice_pending = false;
 
-    ~device()
+    ~stream()
     {
         if (source) {
             alSourceStop(source);
@@ -70,23 +69,35 @@ struct openal_audio_service::device {
         if (buffers_made)
             alDeleteBuffers(buffer_count, buffers.data());
     }
+};
+
+struct openal_audio_service::device {
+    QString file_name;
+    QPointer<QObject> receiver;
+    long rate = 0;
+    int channels = 0;
+    std::int64_t length = 0;      // in frames (one sample per channel)
+    mode state = mode::stopped;
+    std::int64_t stopped_at = 0;  // the position while not playing, in frames
+    bool notice_pending = false;
+    std::unique_ptr<stream> playing; // only while playing
 
     std::uint32_t to_ms(std::int64_t frames) const
     {
-        return static_cast<std::uint32_t>(frames * 1000 / decoder.sample_rate());
+        return static_cast<std::uint32_t>(frames * 1000 / rate);
     }
 
     std::int64_t position() const
     {
-        if (state == mode::stopped)
+        if (!playing)
             return stopped_at;
         ALint source_state = AL_STOPPED;
-        alGetSourcei(source, AL_SOURCE_STATE, &source_state);
-        if (queue.empty() || source_state == AL_STOPPED)
-            return decoded_to; // everything queued has been heard
+        alGetSourcei(playing->source, AL_SOURCE_STATE, &source_state);
+        if (playing->queue.empty() || source_state == AL_STOPPED)
+            return playing->decoded_to; // everything queued has been heard
         ALint offset = 0;
-        alGetSourcei(source, AL_SAMPLE_OFFSET, &offset);
-        return std::min(queue_start + offset, decoder.length());
+        alGetSourcei(playing->source, AL_SAMPLE_OFFSET, &offset);
+        return std::min(playing->queue_start + offset, length);
     }
 };
 
@@ -94,6 +105,9 @@ openal_audio_service::openal_audio_service()
 {
     watcher_.setInterval(watch_interval_ms);
     QObject::connect(&watcher_, &QTimer::timeout, [this] { watch(); });
+    idle_closer_.setSingleShot(true);
+    idle_closer_.setInterval(default_idle_close_ms);
+    QObject::connect(&idle_closer_, &QTimer::timeout, [this] { close_idle_output(); });
 }
 
 openal_audio_service::~openal_audio_service()
@@ -148,7 +162,8 @@ error_code openal_audio_service::open(const QString& file_name, QObject* receive
     auto d = std::make_unique<device>();
     d->file_name = file_name;
     d->receiver = receiver;
-    switch (d->decoder.open(QFile::encodeName(file_name).constData())) {
+    mp3_decoder decoder; // checks the file and measures it; playing opens another
+    switch (decoder.open(QFile::encodeName(file_name).constData())) {
     case mp3_decoder::open_result::ok:
         break;
     case mp3_decoder::open_result::unreadable:
@@ -156,22 +171,9 @@ error_code openal_audio_service::open(const QString& file_name, QObject* receive
     case mp3_decoder::open_result::not_mp3:
         return fail(error_kind::not_mp3, file_name);
     }
-
-    if (!output_) {
-        auto out = std::make_unique<output>();
-        out->device = alcOpenDevice(nullptr);
-        if (out->device)
-            out->context = alcCreateContext(out->device, nullptr);
-        if (!out->context || !alcMakeContextCurrent(out->context))
-            return fail(error_kind::no_output, file_name);
-        output_ = std::move(out);
-    }
-    alGetError();
-    alGenSources(1, &d->source);
-    if (alGetError() != AL_NO_ERROR) {
-        d->source = 0;
-        return fail(error_kind::output_failure, file_name);
-    }
+    d->rate = decoder.sample_rate();
+    d->channels = decoder.channels();
+    d->length = decoder.length();
 
     const device_id new_id = free_id();
     if (new_id == 0)
@@ -213,7 +215,7 @@ error_code openal_audio_service::status_length(device_id id, std::uint32_t& mill
     device* d = find(id);
     if (!d)
         return fail(error_kind::invalid_device, {});
-    milliseconds = d->to_ms(d->decoder.length());
+    milliseconds = d->to_ms(d->length);
     return 0;
 }
 
@@ -222,67 +224,79 @@ error_code openal_audio_service::play(device_id id)
     device* d = find(id);
     if (!d)
         return fail(error_kind::invalid_device, {});
-    switch (d->state) {
-    case mode::playing:
+    if (d->state == mode::playing) {
         post_notice(id, *d, notice::superseded);
         d->notice_pending = true;
         return 0;
-    case mode::paused:
-        return continue_paused(*d);
-    case mode::stopped:
-        break;
     }
-    return start_from_stop(id, *d);
+    return start(id, *d);
 }
 
-error_code openal_audio_service::start_from_stop(device_id id, device& d)
+error_code openal_audio_service::open_output(const QString& file_name)
 {
-    if (d.stopped_at >= d.decoder.length()) {
+    if (output_)
+        return 0;
+    auto out = std::make_unique<output>();
+    out->device = alcOpenDevice(nullptr);
+    if (out->device)
+        out->context = alcCreateContext(out->device, nullptr);
+    if (!out->context || !alcMakeContextCurrent(out->context))
+        return fail(error_kind::no_output, file_name);
+    output_ = std::move(out);
+    return 0;
+}
+
+// Plays from the device's position, paused or stopped: a decoder and a
+// source of its own, a few buffers queued ahead.
+error_code openal_audio_service::start(device_id id, device& d)
+{
+    if (d.stopped_at >= d.length) {
         // Nothing left to play: the playback ends at once.
         d.notice_pending = true;
         post_notice(id, d, notice::successful);
         return 0;
     }
+    if (const error_code error = open_output(d.file_name))
+        return error;
+    auto s = std::make_unique<stream>();
+    if (s->decoder.open(QFile::encodeName(d.file_name).constData()) != mp3_decoder::open_result::ok
+        || (d.stopped_at > 0 && !s->decoder.seek(d.stopped_at)))
+        return fail(error_kind::decode_failure, d.file_name);
     alGetError();
-    if (!d.buffers_made) {
-        alGenBuffers(buffer_count, d.buffers.data());
-        if (alGetError() != AL_NO_ERROR)
-            return fail(error_kind::output_failure, d.file_name);
-        d.buffers_made = true;
-    }
-    unqueue_all(d);
-    if (d.decoded_to != d.stopped_at && !d.decoder.seek(d.stopped_at))
-        return fail(error_kind::decode_failure, d.file_name);
-    d.decoded_to = d.stopped_at;
-    d.queue_start = d.stopped_at;
-    d.decoder_done = false;
-    d.decode_failed = false;
-    for (ALuint buffer : d.buffers)
-        queue_next_chunk(d, buffer);
-    if (d.queue.empty())
-        return fail(error_kind::decode_failure, d.file_name);
-
-    alSourcePlay(d.source);
+    alGenSources(1, &s->source);
     if (alGetError() != AL_NO_ERROR) {
-        unqueue_all(d);
+        s->source = 0;
+        return fail(error_kind::output_failure, d.file_name);
+    }
+    alGenBuffers(buffer_count, s->buffers.data());
+    if (alGetError() != AL_NO_ERROR)
+        return fail(error_kind::output_failure, d.file_name);
+    s->buffers_made = true;
+    s->decoded_to = d.stopped_at;
+    s->queue_start = d.stopped_at;
+    d.playing = std::move(s);
+    for (ALuint buffer : d.playing->buffers)
+        queue_next_chunk(d, buffer);
+    if (d.playing->queue.empty()) {
+        d.playing.reset();
+        return fail(error_kind::decode_failure, d.file_name);
+    }
+    alSourcePlay(d.playing->source);
+    if (alGetError() != AL_NO_ERROR) {
+        d.playing.reset();
         return fail(error_kind::output_failure, d.file_name);
     }
     d.state = mode::playing;
     d.notice_pending = true;
-    update_watcher();
+    update_timers();
     return 0;
 }
 
-error_code openal_audio_service::continue_paused(device& d)
+// Leaves the device at `frame`, without its stream.
+void openal_audio_service::stop_at(device& d, std::int64_t frame)
 {
-    alGetError();
-    alSourcePlay(d.source);
-    if (alGetError() != AL_NO_ERROR)
-        return fail(error_kind::output_failure, d.file_name);
-    d.state = mode::playing;
-    d.notice_pending = true;
-    update_watcher();
-    return 0;
+    d.playing.reset();
+    d.stopped_at = frame;
 }
 
 error_code openal_audio_service::pause(device_id id)
@@ -291,10 +305,10 @@ error_code openal_audio_service::pause(device_id id)
     if (!d)
         return fail(error_kind::invalid_device, {});
     if (d->state == mode::playing) {
-        alSourcePause(d->source);
+        stop_at(*d, d->position());
         d->state = mode::paused;
         post_notice(id, *d, notice::aborted);
-        update_watcher();
+        update_timers();
     }
     return 0;
 }
@@ -306,7 +320,7 @@ error_code openal_audio_service::resume(device_id id)
         return fail(error_kind::invalid_device, {});
     switch (d->state) {
     case mode::paused:
-        return continue_paused(*d);
+        return start(id, *d);
     case mode::playing:
         post_notice(id, *d, notice::superseded);
         d->notice_pending = true;
@@ -322,11 +336,10 @@ error_code openal_audio_service::seek_to_start(device_id id)
     device* d = find(id);
     if (!d)
         return fail(error_kind::invalid_device, {});
-    unqueue_all(*d);
+    stop_at(*d, 0);
     d->state = mode::stopped;
-    d->stopped_at = 0;
     post_notice(id, *d, notice::aborted);
-    update_watcher();
+    update_timers();
     return 0;
 }
 
@@ -335,37 +348,30 @@ error_code openal_audio_service::close(device_id id)
     if (!find(id))
         return fail(error_kind::invalid_device, {});
     devices_.erase(id);
-    update_watcher();
+    update_timers();
     return 0;
 }
 
 bool openal_audio_service::queue_next_chunk(device& d, unsigned buffer)
 {
-    if (d.decoder_done)
+    stream& s = *d.playing;
+    if (s.decoder_done)
         return false;
-    const long frames_wanted = std::max(1L, d.decoder.sample_rate() / chunks_per_second);
-    chunk_.resize(static_cast<std::size_t>(frames_wanted * d.decoder.channels()));
-    const long frames = d.decoder.read(chunk_.data(), frames_wanted);
+    const long frames_wanted = std::max(1L, d.rate / chunks_per_second);
+    chunk_.resize(static_cast<std::size_t>(frames_wanted * d.channels));
+    const long frames = s.decoder.read(chunk_.data(), frames_wanted);
     if (frames <= 0) {
-        d.decoder_done = true;
-        d.decode_failed = frames < 0;
+        s.decoder_done = true;
+        s.decode_failed = frames < 0;
         return false;
     }
-    const ALenum format = d.decoder.channels() == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
-    const auto bytes = static_cast<ALsizei>(frames * d.decoder.channels()
-                                            * static_cast<long>(sizeof(std::int16_t)));
-    alBufferData(buffer, format, chunk_.data(), bytes, static_cast<ALsizei>(d.decoder.sample_rate()));
-    alSourceQueueBuffers(d.source, 1, &buffer);
-    d.queue.push_back({buffer, frames});
-    d.decoded_to += frames;
+    const ALenum format = d.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    const auto bytes = static_cast<ALsizei>(frames * d.channels * static_cast<long>(sizeof(std::int16_t)));
+    alBufferData(buffer, format, chunk_.data(), bytes, static_cast<ALsizei>(d.rate));
+    alSourceQueueBuffers(s.source, 1, &buffer);
+    s.queue.push_back({buffer, frames});
+    s.decoded_to += frames;
     return true;
-}
-
-void openal_audio_service::unqueue_all(device& d)
-{
-    alSourceStop(d.source);
-    alSourcei(d.source, AL_BUFFER, 0);
-    d.queue.clear();
 }
 
 void openal_audio_service::watch()
@@ -373,31 +379,33 @@ void openal_audio_service::watch()
     for (auto& [id, d] : devices_)
         if (d->state == mode::playing)
             keep_playing(id, *d);
-    update_watcher();
+    update_timers();
 }
 
 void openal_audio_service::keep_playing(device_id id, device& d)
 {
+    stream& s = *d.playing;
     ALint processed = 0;
-    alGetSourcei(d.source, AL_BUFFERS_PROCESSED, &processed);
-    for (; processed > 0 && !d.queue.empty(); --processed) {
-        ALuint buffer = d.queue.front().buffer;
-        alSourceUnqueueBuffers(d.source, 1, &buffer);
-        d.queue_start += d.queue.front().frames;
-        d.queue.pop_front();
+    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+    for (; processed > 0 && !s.queue.empty(); --processed) {
+        ALuint buffer = s.queue.front().buffer;
+        alSourceUnqueueBuffers(s.source, 1, &buffer);
+        s.queue_start += s.queue.front().frames;
+        s.queue.pop_front();
         queue_next_chunk(d, buffer);
     }
     ALint state = AL_STOPPED;
-    alGetSourcei(d.source, AL_SOURCE_STATE, &state);
+    alGetSourcei(s.source, AL_SOURCE_STATE, &state);
     if (state == AL_PLAYING)
         return;
-    if (!d.queue.empty()) {
-        alSourcePlay(d.source); // ran dry while we were late: go on
+    if (!s.queue.empty()) {
+        alSourcePlay(s.source); // ran dry while we were late: go on
         return;
     }
+    const bool failed = s.decode_failed;
+    stop_at(d, s.decoded_to);
     d.state = mode::stopped;
-    d.stopped_at = d.decoded_to;
-    post_notice(id, d, d.decode_failed ? notice::failure : notice::successful);
+    post_notice(id, d, failed ? notice::failure : notice::successful);
 }
 
 void openal_audio_service::post_notice(device_id id, device& d, notice code)
@@ -409,15 +417,32 @@ void openal_audio_service::post_notice(device_id id, device& d, notice code)
         QCoreApplication::postEvent(d.receiver, new audio_notice_event(code, id));
 }
 
-void openal_audio_service::update_watcher()
+// The refill timer runs while some device plays; once none does, the idle
+// countdown of the output starts.
+void openal_audio_service::update_timers()
 {
     bool any_playing = false;
     for (const auto& entry : devices_)
         any_playing = any_playing || entry.second->state == mode::playing;
-    if (any_playing && !watcher_.isActive())
-        watcher_.start();
-    else if (!any_playing && watcher_.isActive())
-        watcher_.stop();
+    if (any_playing) {
+        idle_closer_.stop();
+        if (!watcher_.isActive())
+            watcher_.start();
+        return;
+    }
+    watcher_.stop();
+    if (output_ && !idle_closer_.isActive())
+        idle_closer_.start();
+}
+
+// Nothing plays, so no device holds a source: the output goes, and with it
+// the mixer and the stream the sound server keeps for us.
+void openal_audio_service::close_idle_output()
+{
+    for (const auto& entry : devices_)
+        if (entry.second->playing)
+            return;
+    output_.reset();
 }
 
 bool openal_audio_service::error_text(error_code code, QString& text) const

@@ -1,9 +1,11 @@
 #pragma once
 // The audio service over libmpg123 (decoding) and OpenAL Soft (output and
-// mixing). Each device is one file with one OpenAL source, so several devices
-// sound together. Opening scans the file for its exact length but decodes
-// nothing; playback streams a few short buffers, refilled by a timer on the
-// caller's thread that runs only while at least one device plays.
+// mixing). Each device is one file; opening checks the file and scans it for
+// its exact length, and keeps nothing else. A device gets a decoder and an
+// OpenAL source only while it plays, streaming a few short buffers that a
+// timer on the caller's thread refills; several devices sound together.
+// The audio output itself is opened at the first play and closed again when
+// no device has played for a few seconds, so nothing runs while nothing plays.
 
 #include "platform/audio_service.h"
 
@@ -34,25 +36,31 @@ public:
     error_code close(device_id device) override;
     bool error_text(error_code code, QString& text) const override;
 
-    // True while the playback timer runs, that is while some device plays.
+    // True while the refill timer runs, that is while some device plays.
     bool watching() const { return watcher_.isActive(); }
+    // True while the audio output is open: from a play until the output has
+    // been idle for `idle_close_ms`.
+    bool output_open() const { return output_ != nullptr; }
+    void set_idle_close_ms(int milliseconds) { idle_closer_.setInterval(milliseconds); }
 
 private:
     struct output;
+    struct stream;
     struct device;
 
     device* find(device_id id);
     error_code fail(error_kind kind, const QString& file_name);
     error_code check_file(const QString& file_name);
     device_id free_id();
-    error_code start_from_stop(device_id id, device& d);
-    error_code continue_paused(device& d);
+    error_code start(device_id id, device& d);
+    error_code open_output(const QString& file_name);
+    void stop_at(device& d, std::int64_t frame);
     bool queue_next_chunk(device& d, unsigned buffer);
-    void unqueue_all(device& d);
     void watch();
     void keep_playing(device_id id, device& d);
     void post_notice(device_id id, device& d, notice code);
-    void update_watcher();
+    void update_timers();
+    void close_idle_output();
 
     std::unique_ptr<output> output_;
     std::map<device_id, std::unique_ptr<device>> devices_;
@@ -60,6 +68,7 @@ private:
     std::vector<QString> failed_files_; // file of each failure, for its text
     std::vector<std::int16_t> chunk_;   // decoding space, shared by all devices
     QTimer watcher_;
+    QTimer idle_closer_;
 };
 
 } // namespace audio

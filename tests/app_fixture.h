@@ -4,6 +4,7 @@
 // box, run from the build folder where the recordings are.
 
 #include "about/Aproposde.h"
+#include "about/emblem.h"
 #include "app/hsk.h"
 #include "app/startup.h"
 #include "platform/openal_audio_service.h"
@@ -23,7 +24,9 @@ struct app_fixture {
         QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR));
         register_standard_picture_formats();
         install_fonts();
+        QApplication::setWindowIcon(program_icon());
         form = std::make_unique<TForm1>(audio);
+        form->ensure_pages();
         about = new TForm2(form.get());
         form->setAboutBox(about);
     }

@@ -2,7 +2,9 @@
 // is shown, with the error kind and the file named, and exit status 1.
 
 #include "app_fixture.h"
+#include "pages/clip_player.h"
 #include "platform/app_error.h"
+#include "platform/page_set.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
@@ -76,6 +78,27 @@ private slots:
         const run_result r = run_program_in(folder.path());
         QCOMPARE(r.exit_code, 1);
         QVERIFY2(r.errors.contains("Q20_f.mp3"), qPrintable(r.errors));
+    }
+
+    // Before the window shows, every clip is open; the pages around the
+    // players are laid out once, however often they are asked for.
+    void clips_open_before_the_pages_are_laid_out()
+    {
+        QVERIFY(QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR)));
+        register_standard_picture_formats();
+        audio::openal_audio_service audio;
+        TForm1 form(audio);
+        QCOMPARE(int(form.clip_players().size()), 83);
+        for (ClipPlayer* player : form.clip_players())
+            QVERIFY(player->opened() && player->is_available(ClipButton::Play));
+        QCOMPARE(form.Section1->count(), 0);
+        QVERIFY(!audio.output_open());
+
+        form.ensure_pages();
+        form.ensure_pages();
+        QCOMPARE(form.Section1->count() + form.Section2->count() + form.Section3->count(), 98);
+        QCOMPARE(int(form.answer_options().size()), 560);
+        QCOMPARE(form.clip_players().front()->parentWidget(), form.Section1->widget(0));
     }
 
     void window_construction_throws_with_the_file_named()

@@ -287,7 +287,39 @@ private slots:
         QVERIFY(!service.error_text(0xFEu, text)); // not a code of the service
     }
 
-    void without_an_audio_output_open_fails_with_its_own_error()
+    void output_opens_on_play_and_closes_when_idle()
+    {
+        openal_audio_service service;
+        service.set_idle_close_ms(150);
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(short_clip_, &receiver, id), 0u);
+        QVERIFY(!service.output_open()); // opening checks and measures only
+
+        QCOMPARE(service.play(id), 0u);
+        QVERIFY(service.output_open());
+        QTest::qWait(80);
+        QCOMPARE(service.pause(id), 0u);
+        const std::uint32_t paused_at = position(service, id);
+        QVERIFY(paused_at > 0 && paused_at < 300);
+        QTRY_VERIFY(!service.output_open());
+
+        // After the output closed, the paused clip goes on from its point.
+        QCOMPARE(mode_of(service, id), mode::paused);
+        QCOMPARE(position(service, id), paused_at);
+        QCOMPARE(service.resume(id), 0u);
+        QVERIFY(service.output_open());
+        QVERIFY(position(service, id) >= paused_at);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 1, 3000);
+        QCOMPARE(position(service, id), 300u);
+        QTRY_VERIFY(!service.output_open());
+        QCOMPARE(service.seek_to_start(id), 0u);
+        QCOMPARE(service.play(id), 0u); // and plays again from the start
+        QVERIFY(position(service, id) < 200);
+        QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, id), 2, 3000);
+    }
+
+    void without_an_audio_output_open_works_and_play_fails()
     {
         // OpenAL picks its output once per process: check in a child process
         // running only this test, whose OpenAL may use no output at all.
@@ -298,17 +330,22 @@ private slots:
             environment.insert("ALSOFT_DRIVERS", QString::fromLatin1(no_output));
             child.setProcessEnvironment(environment);
             child.start(QCoreApplication::applicationFilePath(),
-                        {"without_an_audio_output_open_fails_with_its_own_error"});
+                        {"without_an_audio_output_open_works_and_play_fails"});
             QVERIFY(child.waitForFinished(30000));
             QVERIFY2(child.exitCode() == 0, child.readAllStandardOutput().constData());
             return;
         }
         openal_audio_service service;
         device_id id = 0;
-        const error_code code = service.open(short_clip_, nullptr, id);
+        QCOMPARE(service.open(short_clip_, nullptr, id), 0u);
+        std::uint32_t length = 0;
+        QCOMPARE(service.status_length(id, length), 0u);
+        QCOMPARE(length, 300u);
+        const error_code code = service.play(id);
         QCOMPARE(kind_of(code), error_kind::no_output);
-        QCOMPARE(id, device_id(0));
         QVERIFY(text_of(service, code).contains(short_clip_));
+        QCOMPARE(mode_of(service, id), mode::stopped);
+        QVERIFY(!service.watching());
     }
 };
 
