@@ -395,8 +395,10 @@ void openal_audio_service::keep_playing(device_id id, device& d)
         alSourcePlay(d.source); // ran dry while we were late: go on
         return;
     }
+    // Ended, played through or not: stopped at the end, so that the next Play
+    // starts again from the beginning.
     d.state = mode::stopped;
-    d.stopped_at = d.decoded_to;
+    d.stopped_at = d.decoder.length();
     post_notice(id, d, d.decode_failed ? notice::failure : notice::successful);
 }
 
