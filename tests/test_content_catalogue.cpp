@@ -210,6 +210,12 @@ const std::vector<bad_input>& bad_inputs()
          [](F& f) { f.edit_question(1, 3, 0, [](QJsonObject& q) { add(q, "image", "../Q04"); }); }},
         {"picture record not JPEG", 1, "question 15", "Picture record \"Q15\": Invalid JPEG data",
          [](F& f) { f.pictures[QStringLiteral("Q15")] = write_picture_record(QStringLiteral("TJPEGImage"), "GIF89a"); }},
+        {"picture record that does not decode", 1, "question 6",
+         "Picture record \"Q06\": Invalid JPEG data: unsupported colour space", [](F& f) {
+             QFile cmyk(QStringLiteral(PARVOLIS_SOURCE_DIR "/tests/fuzz/regressions/jpeg/cmyk.jpg"));
+             cmyk.open(QIODevice::ReadOnly);
+             f.pictures[QStringLiteral("Q06")] = write_picture_record(QStringLiteral("TJPEGImage"), cmyk.readAll());
+         }},
         {"picture record of unknown kind", 1, "question 9", "unknown picture kind \"TBitmap\"",
          [](F& f) { f.pictures[QStringLiteral("Q09")] = write_picture_record(QStringLiteral("TBitmap"), "BM"); }},
     };
