@@ -63,7 +63,11 @@ picture read_picture_record(const QByteArray& record, const QString& name)
         fail(name, QStringLiteral("%1 unexpected bytes after the data").arg(available - length));
 
     try {
-        return picture(*format, record.mid(data_at));
+        // Decoded here, so that a picture that cannot be shown is refused
+        // with its record named, not when its page is built.
+        picture result(*format, record.mid(data_at));
+        result.decode();
+        return result;
     } catch (const AppError& error) {
         fail(name, error.message());
     }

@@ -7,26 +7,112 @@
 
 namespace {
 
-// Offset of the first key written twice in one object, or -1. The text is
-// already known to be valid JSON, which keeps this scan simple.
-qsizetype first_duplicate_key(const QByteArray& text)
+struct fault {
+    qsizetype offset = -1;
+    QString what;
+};
+
+int hex_digit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// The four hex digits after "\u" at `at`, or -1.
+int escaped_unit(const QByteArray& text, qsizetype at)
+{
+    if (at + 6 > text.size() || text[at] != '\\' || text[at + 1] != 'u')
+        return -1;
+    int unit = 0;
+    for (qsizetype k = at + 2; k < at + 6; ++k) {
+        const int digit = hex_digit(text[k]);
+        if (digit < 0)
+            return -1;
+        unit = unit * 16 + digit;
+    }
+    return unit;
+}
+
+// Reads the string whose opening quote is at `i`, leaving `i` on its closing
+// quote, and gives its value with the escapes undone. A surrogate escape must
+// be a high one followed at once by a low one: anything else is a fault.
+QString read_string(const QByteArray& text, qsizetype& i, fault& problem)
+{
+    const qsizetype size = text.size();
+    QByteArray plain;
+    QString value;
+    for (++i; i < size && text[i] != '"'; ++i) {
+        if (text[i] != '\\') {
+            plain.append(text[i]);
+            continue;
+        }
+        value += QString::fromUtf8(plain);
+        plain.clear();
+        const char escape = i + 1 < size ? text[i + 1] : '\0';
+        if (escape != 'u') {
+            static const QByteArray from = "\"\\/bfnrt", to = "\"\\/\b\f\n\r\t";
+            if (const auto k = from.indexOf(escape); k >= 0)
+                value += QLatin1Char(to[k]);
+            ++i;
+            continue;
+        }
+        const int unit = escaped_unit(text, i);
+        if (QChar::isHighSurrogate(static_cast<char16_t>(unit))) {
+            const int low = escaped_unit(text, i + 6);
+            if (QChar::isLowSurrogate(static_cast<char16_t>(low))) {
+                value += QChar(static_cast<char16_t>(unit));
+                value += QChar(static_cast<char16_t>(low));
+                i += 11;
+                continue;
+            }
+        }
+        if (QChar::isSurrogate(static_cast<char16_t>(unit))) {
+            if (problem.offset < 0)
+                problem = {i, QStringLiteral("unpaired surrogate escape \"%1\"")
+                                  .arg(QString::fromLatin1(text.mid(i, 6)))};
+            return value;
+        }
+        value += QChar(static_cast<char16_t>(unit));
+        i += 5;
+    }
+    return value + QString::fromUtf8(plain);
+}
+
+// A key as it would be written in JSON, quotes and backslashes escaped.
+QString quoted(const QString& key)
+{
+    QString escaped = key;
+    escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'"', QStringLiteral("\\\""));
+    return u'"' + escaped + u'"';
+}
+
+// The first key written twice in one object, keys compared once their
+// escapes are undone ("im\u0061ge" is "image"), or the first unpaired
+// surrogate escape in any string. The text is already known to be valid
+// JSON, which keeps this scan simple.
+fault first_ambiguity(const QByteArray& text)
 {
     struct level {
         bool object = false;
         bool expecting_key = false;
-        std::set<QByteArray> keys;
+        std::set<QString> keys;
     };
     std::vector<level> open;
+    fault problem;
     const qsizetype size = text.size();
-    for (qsizetype i = 0; i < size; ++i) {
+    for (qsizetype i = 0; i < size && problem.offset < 0; ++i) {
         const char c = text[i];
         if (c == '"') {
-            const qsizetype start = i++;
-            while (i < size && text[i] != '"')
-                i += text[i] == '\\' ? 2 : 1;
-            if (!open.empty() && open.back().object && open.back().expecting_key) {
-                if (!open.back().keys.insert(text.mid(start, i - start + 1)).second)
-                    return start;
+            const qsizetype start = i;
+            const QString value = read_string(text, i, problem);
+            if (problem.offset < 0 && !open.empty() && open.back().object && open.back().expecting_key) {
+                if (!open.back().keys.insert(value).second)
+                    problem = {start, QStringLiteral("key %1 written twice in one object").arg(quoted(value))};
                 open.back().expecting_key = false;
             }
         } else if (c == '{' || c == '[') {
@@ -37,7 +123,7 @@ qsizetype first_duplicate_key(const QByteArray& text)
             open.back().expecting_key = true;
         }
     }
-    return -1;
+    return problem;
 }
 
 QString place(const QByteArray& text, qsizetype offset)
@@ -48,6 +134,9 @@ QString place(const QByteArray& text, qsizetype offset)
 
 } // namespace
 
+// Offset of the first byte that does not belong to a well-formed UTF-8
+// sequence (overlong forms, surrogates and values past U+10FFFF included),
+// or -1.
 qsizetype first_invalid_utf8(const QByteArray& text)
 {
     const auto* bytes = reinterpret_cast<const unsigned char*>(text.constData());
@@ -96,10 +185,8 @@ QJsonDocument parse_strict_json(const QByteArray& text, QString& problem)
         problem = QStringLiteral("invalid JSON %1: %2").arg(place(text, error.offset), error.errorString());
         return {};
     }
-    if (const auto twice = first_duplicate_key(text); twice >= 0) {
-        const auto end = text.indexOf('"', twice + 1);
-        problem = QStringLiteral("key %1 written twice in one object %2")
-                      .arg(QString::fromUtf8(text.mid(twice, end - twice + 1)), place(text, twice));
+    if (const fault problem_found = first_ambiguity(text); problem_found.offset >= 0) {
+        problem = problem_found.what + u' ' + place(text, problem_found.offset);
         return {};
     }
     return document;

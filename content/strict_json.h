@@ -1,6 +1,7 @@
 #pragma once
-// JSON read strictly: the text must be valid UTF-8 and valid JSON, and no
-// object may hold a key twice (the JSON reader would keep one silently).
+// JSON read strictly: the text must be valid UTF-8 and valid JSON, no object
+// may hold a key twice, however its escapes write it (the JSON reader would
+// keep one silently), and every surrogate escape must be one of a pair.
 
 #include <QByteArray>
 #include <QJsonDocument>

@@ -5,6 +5,7 @@
 #include <csetjmp>
 #include <cstdio> // jpeglib.h needs FILE and size_t declared first
 #include <jpeglib.h>
+#include <jerror.h>
 
 namespace {
 
@@ -96,7 +97,11 @@ QImage::Format choose_output(j_decompress_ptr info)
     }
 }
 
-constexpr long long largest_image_bytes = 256LL * 1024 * 1024;
+// Far above the program's pictures (about 600 x 150), far below what would
+// hurt: the image and libjpeg's working memory stay under about 100 MB, and
+// a picture claiming more is refused from its header, before any allocation.
+constexpr long long largest_image_pixels = 4096LL * 4096;
+constexpr long working_memory_bytes = 48L * 1024 * 1024;
 
 } // namespace
 
@@ -119,17 +124,27 @@ QImage jpeg_decode(const QByteArray& data)
     if (!guarded(d, [&](j_decompress_ptr info) {
             read_header(info, data);
             format = choose_output(info);
-            if (format != QImage::Format_Invalid)
-                jpeg_start_decompress(info);
+            jpeg_calc_output_dimensions(info);
+            // Past this, libjpeg fails instead of allocating; a progressive
+            // image needs a buffer for the whole picture's coefficients.
+            info->mem->max_memory_to_use = working_memory_bytes;
         }))
         fail(d);
     if (format == QImage::Format_Invalid)
         fail(QStringLiteral("unsupported colour space"));
-
     const auto width = static_cast<long long>(d.info.output_width);
     const auto height = static_cast<long long>(d.info.output_height);
-    if (width * height * d.info.output_components > largest_image_bytes)
+    if (width * height > largest_image_pixels)
         fail(QStringLiteral("image of %1 x %2 pixels is too large").arg(width).arg(height));
+
+    if (!guarded(d, [](j_decompress_ptr info) { jpeg_start_decompress(info); })) {
+        if (d.errors.pub.msg_code == JERR_NO_BACKING_STORE)
+            fail(QStringLiteral("image of %1 x %2 pixels needs more than %3 MB to decode")
+                     .arg(width)
+                     .arg(height)
+                     .arg(working_memory_bytes / (1024 * 1024)));
+        fail(d);
+    }
     QImage image(static_cast<int>(width), static_cast<int>(height), format);
     if (image.isNull())
         fail(QStringLiteral("out of memory"));

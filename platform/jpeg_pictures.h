@@ -10,5 +10,7 @@
 // Width and height from the header, without decoding the image.
 QSize jpeg_read_size(const QByteArray& data);
 
-// The whole image: RGB888 for colour data, Grayscale8 for grey data.
+// The whole image: RGB888 for colour data, Grayscale8 for grey data. An image
+// of more than 4096 x 4096 pixels, or one needing more than 48 MB of working
+// memory (a large progressive image), is refused before its pixels are allocated.
 QImage jpeg_decode(const QByteArray& data);

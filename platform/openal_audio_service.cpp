@@ -402,8 +402,10 @@ void openal_audio_service::keep_playing(device_id id, device& d)
         alSourcePlay(s.source); // ran dry while we were late: go on
         return;
     }
+    // Ended, played through or not: stopped at the end, so that the next Play
+    // starts again from the beginning.
     const bool failed = s.decode_failed;
-    stop_at(d, s.decoded_to);
+    stop_at(d, d.length);
     d.state = mode::stopped;
     post_notice(id, d, failed ? notice::failure : notice::successful);
 }

@@ -60,5 +60,7 @@ picture::picture(picture_format format, QByteArray data)
 
 QImage picture::decode() const
 {
-    return format_.decode(data_);
+    if (decoded_.isNull())
+        decoded_ = format_.decode(data_);
+    return decoded_;
 }

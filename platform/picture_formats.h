@@ -1,7 +1,7 @@
 #pragma once
 // Registry of the picture formats the program can read, and the picture they
 // make: the encoded data kept as it is, its size read from the header at once,
-// decoded only when it is shown. Formats are registered once at start-up,
+// decoded on request. Formats are registered once at start-up,
 // before any picture is read; the registry is not meant for other threads.
 
 #include <QByteArray>
@@ -48,11 +48,13 @@ public:
     int width() const { return size_.width(); }
     int height() const { return size_.height(); }
 
-    // Throws AppError when the data cannot be decoded.
+    // Throws AppError when the data cannot be decoded. Decodes once; later
+    // calls give the same image.
     QImage decode() const;
 
 private:
     picture_format format_;
     QByteArray data_;
     QSize size_;
+    mutable QImage decoded_;
 };

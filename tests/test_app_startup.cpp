@@ -1,5 +1,6 @@
-// Start-up failures: a missing recording stops the program before any window
-// is shown, with the error kind and the file named, and exit status 1.
+// Start-up failures: a missing recording, or one that is not MP3 data, stops
+// the program before any window is shown, with the error kind and the file
+// named, and exit status 1.
 
 #include "app_fixture.h"
 #include "pages/clip_player.h"
@@ -67,17 +68,31 @@ private slots:
         QVERIFY2(r.errors.contains("EMCIDeviceError") && r.errors.contains("Q43-45.mp3"), qPrintable(r.errors));
     }
 
-    void broken_recording()
+    void recording_that_is_not_mp3_data()
     {
+        QTest::addColumn<QString>("clip");
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("noise") << "Q20_f.mp3" << QByteArray(4096, '\x5a');
+        QFile wav(QStringLiteral(PARVOLIS_SOURCE_DIR "/tests/fuzz/regressions/mp3/wav_speech.mp3"));
+        QVERIFY(wav.open(QIODevice::ReadOnly));
+        QTest::newRow("speech saved as WAV") << "Q05_h.mp3" << wav.readAll(); // holds false MPEG frame headers
+    }
+
+    void recording_that_is_not_mp3()
+    {
+        QFETCH(QString, clip);
+        QFETCH(QByteArray, content);
         QTemporaryDir folder;
-        QVERIFY(copy_recordings(folder.path(), QStringLiteral("Q20_f.mp3")));
-        QFile broken(folder.path() + "/ressources/Q20_f.mp3");
+        QVERIFY(copy_recordings(folder.path(), clip));
+        QFile broken(folder.path() + "/ressources/" + clip);
         QVERIFY(broken.open(QIODevice::WriteOnly));
-        broken.write(QByteArray(4096, '\x5a'));
+        broken.write(content);
         broken.close();
         const run_result r = run_program_in(folder.path());
         QCOMPARE(r.exit_code, 1);
-        QVERIFY2(r.errors.contains("Q20_f.mp3"), qPrintable(r.errors));
+        QVERIFY2(r.errors.contains("EMCIDeviceError") && r.errors.contains(clip)
+                     && r.errors.contains(QStringLiteral("n'est pas un fichier MP3")),
+                 qPrintable(r.errors));
     }
 
     // Before the window shows, every clip is open; the pages around the

@@ -223,6 +223,12 @@ const std::vector<bad_input>& bad_inputs()
          }},
         {"drawing descriptions on ecoute_simple", 1, "question 31", "(\"dessins\") belong only",
          [](F& f) { f.edit_question(1, 30, 0, [](QJsonObject& q) { add(q, "dessins", F::drawings_for(31)); }); }},
+        {"picture record that does not decode", 1, "question 6",
+         "Picture record \"Q06\": Invalid JPEG data: unsupported colour space", [](F& f) {
+             QFile cmyk(QStringLiteral(PARVOLIS_SOURCE_DIR "/tests/fuzz/regressions/jpeg/cmyk.jpg"));
+             cmyk.open(QIODevice::ReadOnly);
+             f.pictures[QStringLiteral("Q06")] = write_picture_record(QStringLiteral("TJPEGImage"), cmyk.readAll());
+         }},
         {"picture record of unknown kind", 1, "question 9", "unknown picture kind \"TBitmap\"",
          [](F& f) { f.pictures[QStringLiteral("Q09")] = write_picture_record(QStringLiteral("TBitmap"), "BM"); }},
     };

@@ -96,6 +96,14 @@ private slots:
         bad_frame[sof + 2] = '\x00'; // the frame header's length becomes 0
         bad_frame[sof + 3] = '\x00';
         QTest::newRow("corrupt frame header") << kind + length + bad_frame << "Invalid JPEG data";
+        // Sound headers, data that does not decode: refused when read, not when shown.
+        const QByteArray scan_cut = jpeg.left(jpeg.size() - 40);
+        QTest::newRow("scan data cut short") << kind + le32(static_cast<quint32>(scan_cut.size())) + scan_cut
+                                             << "Invalid JPEG data: Premature end of JPEG file";
+        QFile cmyk(QStringLiteral(PARVOLIS_SOURCE_DIR "/tests/fuzz/regressions/jpeg/cmyk.jpg"));
+        QVERIFY(cmyk.open(QIODevice::ReadOnly));
+        QTest::newRow("CMYK data") << write_picture_record(QStringLiteral("TJPEGImage"), cmyk.readAll())
+                                   << "Invalid JPEG data: unsupported colour space";
     }
 
     void malformed_record_is_refused()

@@ -129,6 +129,17 @@ private slots:
         QCOMPARE(service.status_length(stereo, length), 0u);
         QCOMPARE(length, 250u);
 
+        // Tags around the frames, as players write them, change nothing.
+        QFile plain(short_clip_), tagged(dir_.filePath("tagged.mp3"));
+        QVERIFY(plain.open(QIODevice::ReadOnly) && tagged.open(QIODevice::WriteOnly));
+        const QByteArray id3v2("ID3\x04\x00\x00\x00\x00\x01\x00", 10); // 128 bytes of tag follow
+        tagged.write(id3v2 + QByteArray(128, '\0') + plain.readAll() + "TAG" + QByteArray(125, ' '));
+        tagged.close();
+        device_id with_tags = 0;
+        QCOMPARE(service.open(tagged.fileName(), nullptr, with_tags), 0u);
+        QCOMPARE(service.status_length(with_tags, length), 0u);
+        QCOMPARE(length, 300u);
+
         bool can = false;
         QCOMPARE(service.can_play(mono, can), 0u);
         QVERIFY(can);
@@ -236,6 +247,31 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(receiver.count(notice::successful, second), 1, 3000);
         QCOMPARE(receiver.received.size(), std::size_t(2)); // none for the closed device
         QVERIFY(!service.watching());
+    }
+
+    void a_clip_ends_where_its_format_changes()
+    {
+        // 1071 ms of 22.05 kHz mono, then 24 kHz stereo: the clip is the first part.
+        const QString clip = QStringLiteral(PARVOLIS_SOURCE_DIR "/tests/fuzz/regressions/mp3/format_change.mp3");
+        openal_audio_service service;
+        notice_recorder receiver;
+        device_id id = 0;
+        QCOMPARE(service.open(clip, &receiver, id), 0u);
+        std::uint32_t length = 0;
+        QCOMPARE(service.status_length(id, length), 0u);
+        QCOMPARE(length, 1071u);
+
+        QCOMPARE(service.play(id), 0u);
+        std::uint32_t furthest = 0;
+        QElapsedTimer clock;
+        clock.start();
+        while (receiver.received.empty() && clock.elapsed() < 5000) {
+            furthest = std::max(furthest, position(service, id));
+            QTest::qWait(20);
+        }
+        QCOMPARE(receiver.count(notice::successful, id), 1);
+        QVERIFY2(furthest > 0 && furthest <= length, qPrintable(QString::number(furthest)));
+        QCOMPARE(position(service, id), length); // stopped at the end: the next Play rewinds
     }
 
     void open_failures_have_their_own_codes_and_name_the_file()
