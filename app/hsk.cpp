@@ -9,6 +9,7 @@
 #include "platform/cancel_button.h"
 #include "platform/keyboard_order.h"
 #include "platform/page_set.h"
+#include "platform/pixel_font.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
 #include "platform/stray_clicks.h"
@@ -24,14 +25,6 @@
 
 namespace {
 using Bevel = BevelPanel::Bevel;
-
-QFont font_px(const QString& family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 template <typename W>
 W* named(W* widget, const char* name, QRect geometry)
@@ -89,7 +82,7 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
-    setFont(font_px(QStringLiteral("Tahoma"), 11));
+    setFont(font_px("Tahoma", 11));
 
     build_menu_bar();
     corrige = new ReviewMenu(MainMenu1, N1->menuAction(), moteur.state(), audio, this);
@@ -137,15 +130,15 @@ void TForm1::ensure_pages()
 void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
 {
     titre_chinois = named(new QLabel(QStringLiteral("汉语水平考试"), client), "titre_chinois", {220, 0, 174, 29});
-    titre_chinois->setFont(font_px(QStringLiteral("SimHei"), 29));
+    titre_chinois->setFont(font_px("SimHei", 29));
     titre_chinois->setAlignment(Qt::AlignCenter);
     Label31 = named(new QLabel(QStringLiteral("Hanyu Shuiping Kaoshi"), client), "Label31", {200, 32, 215, 25});
-    Label31->setFont(font_px(QStringLiteral("Tahoma"), 21));
+    Label31->setFont(font_px("Tahoma", 21));
     Label31->setAlignment(Qt::AlignCenter);
 
     Panel16 = bevel_panel(client, "Panel16", Bevel::Lowered, QString(), {24, 296, 601, 2});
     niveau = bevel_panel(client, "niveau", Bevel::Lowered, QString(), {24, 312, 513, 33});
-    niveau->setFont(font_px(QStringLiteral("Tahoma"), 11, true));
+    niveau->setFont(font_px("Tahoma", 11, true));
     score_total = bevel_panel(client, "score_total", Bevel::Lowered, QString(), {544, 312, 81, 33});
     Panel15 = bevel_panel(client, "Panel15", Bevel::Raised, QStringLiteral("Durées"), {352, 72, 81, 33});
     Panel3 = bevel_panel(client, "Panel3", Bevel::Raised, QStringLiteral("Sections"), {32, 72, 161, 33});
@@ -370,7 +363,7 @@ void TForm1::uncheck_all_options()
     for (RadioOption* option : options_)
         option->uncheck();
 }
-void TForm1::set_status_text(int panel_index, const QString& text) { StatusBar->setText(panel_index, text); }
+void TForm1::set_status_text(status_panel p, const QString& text) { StatusBar->setText(static_cast<int>(p), text); }
 void TForm1::set_button_visible(button b, bool visible) { button_of(b)->setVisible(visible); }
 void TForm1::set_button_enabled(button b, bool enabled) { button_of(b)->setEnabled(enabled); }
 void TForm1::set_menu_item_visible(menu_item m, bool visible) { menu_item_of(m)->setVisible(visible); }

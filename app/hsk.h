@@ -144,7 +144,7 @@ private:
     void select_previous_page(int section) override;
     void set_page_set_visible(int section, bool visible) override;
     void uncheck_all_options() override;
-    void set_status_text(int panel_index, const QString& text) override;
+    void set_status_text(status_panel p, const QString& text) override;
     void set_button_visible(button b, bool visible) override;
     void set_button_enabled(button b, bool enabled) override;
     void set_menu_item_visible(menu_item m, bool visible) override;

@@ -335,11 +335,7 @@ private slots:
         int players = 0;
         for (int s = 1; s <= 3; ++s)
             for (const page& p : c.pages(s)) {
-                QStringList names;
-                for (const question& q : p.questions)
-                    names += clip_names(p.genre, q.numero);
-                if (!shared_clip_name(p).isEmpty())
-                    names += shared_clip_name(p);
+                const QStringList names = clips_of(p);
                 QVERIFY(s == 1 || names.isEmpty());
                 players += static_cast<int>(names.size());
                 clips.unite(QSet<QString>(names.begin(), names.end()));
