@@ -19,7 +19,8 @@ inline RadioOption* option_of(const TForm1& f, int q, int letter)
     return f.answer_options().at(static_cast<std::size_t>((q - 1) * 4 + letter));
 }
 
-// The page set a widget lies in at the given nesting: 0 the section's set.
+// The page set of the given level that holds a widget: the section's own
+// (TopLevel) or the sub-page set of a reading page (Nested).
 inline PageSet* set_of(QWidget* w, PageSet::Level level)
 {
     for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
