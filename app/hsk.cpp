@@ -85,7 +85,7 @@ TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
     setFont(font_px("Tahoma", 11));
 
     build_menu_bar();
-    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), moteur.state(), audio, this);
+    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), examen.state(), audio, this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
@@ -250,26 +250,26 @@ void TForm1::set_tab_order()
 
 // Handlers.
 
-void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { ensure_pages(); moteur.start_section(1); screen_changed(); }
-void TForm1::Button2Click() { ensure_pages(); moteur.start_section(2); screen_changed(); }
-void TForm1::Button3Click() { ensure_pages(); moteur.start_section(3); screen_changed(); }
+void TForm1::FormCreate() { examen.form_create(); }
+void TForm1::Button1Click() { ensure_pages(); examen.start_section(1); screen_changed(); }
+void TForm1::Button2Click() { ensure_pages(); examen.start_section(2); screen_changed(); }
+void TForm1::Button3Click() { ensure_pages(); examen.start_section(3); screen_changed(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
-void TForm1::precedentClick() { moteur.previous_page(); }
+void TForm1::precedentClick() { examen.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
-void TForm1::suivantClick() { moteur.next_page(); }
+void TForm1::suivantClick() { examen.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
 void TForm1::Timer1Timer()
 {
-    moteur.tick();
+    examen.tick();
     if (!Timer1->isActive()) // the countdown has ended the section
         screen_changed();
 }
-void TForm1::terminerClick() { moteur.finish(); screen_changed(); }
+void TForm1::terminerClick() { examen.finish(); screen_changed(); }
 void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); screen_changed(); }
+void TForm1::menu_initClick() { examen.reinitialise(); screen_changed(); }
 
 // After every change of screen the focus goes to the first control in
 // keyboard order that is shown and enabled: "Question suivante >>" while a
@@ -302,10 +302,10 @@ void TForm1::Aproposde1Click()
 
 // Each option reports its own question number: the option that became
 // checked, whichever control holds the focus.
-void TForm1::Reponse_A(RadioOption* sender) { moteur.record_answer(sender->tag(), 1); }
-void TForm1::Reponse_B(RadioOption* sender) { moteur.record_answer(sender->tag(), 2); }
-void TForm1::Reponse_C(RadioOption* sender) { moteur.record_answer(sender->tag(), 3); }
-void TForm1::Reponse_D(RadioOption* sender) { moteur.record_answer(sender->tag(), 4); }
+void TForm1::Reponse_A(RadioOption* sender) { examen.record_answer(sender->tag(), 1); }
+void TForm1::Reponse_B(RadioOption* sender) { examen.record_answer(sender->tag(), 2); }
+void TForm1::Reponse_C(RadioOption* sender) { examen.record_answer(sender->tag(), 3); }
+void TForm1::Reponse_D(RadioOption* sender) { examen.record_answer(sender->tag(), 4); }
 
 // The engine's view of the controls.
 

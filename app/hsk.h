@@ -47,26 +47,27 @@ public:
     // The About box, created after this window at start-up.
     void setAboutBox(TForm2* about) { Form2 = about; }
 
-    const test_state& state() const { return moteur.state(); }
+    const test_state& state() const { return examen.state(); }
 
-    // Controls, named as on the form.
+    // The controls, under the object names the tests and assistive tools see.
+    // Generic names say nothing of the control; each is told beside it.
     QLabel* titre_chinois = nullptr;
-    QLabel* Label31 = nullptr;
-    BevelPanel* Panel16 = nullptr;
+    QLabel* Label31 = nullptr;        // the romanised title, "Hanyu Shuiping Kaoshi"
+    BevelPanel* Panel16 = nullptr;    // the rule under the section rows
     BevelPanel* niveau = nullptr;
     BevelPanel* score_total = nullptr;
-    BevelPanel* Panel15 = nullptr;
-    BevelPanel* Panel3 = nullptr;
-    BevelPanel* Panel2 = nullptr;
-    BevelPanel* Panel7 = nullptr;
-    BevelPanel* Panel1 = nullptr;
-    BevelPanel* Panel14 = nullptr;
+    BevelPanel* Panel15 = nullptr;    // column header "Durées"
+    BevelPanel* Panel3 = nullptr;     // column header "Sections"
+    BevelPanel* Panel2 = nullptr;     // the row of section 3
+    BevelPanel* Panel7 = nullptr;     // the row of section 2
+    BevelPanel* Panel1 = nullptr;     // the row of section 1
+    BevelPanel* Panel14 = nullptr;    // column header "Scores"
     BevelPanel* score1 = nullptr;
     BevelPanel* score2 = nullptr;
     BevelPanel* score3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
+    QPushButton* Button1 = nullptr;   // "Démarrer" of section 1
+    QPushButton* Button2 = nullptr;   // "Démarrer" of section 2
+    QPushButton* Button3 = nullptr;   // "Démarrer" of section 3
     StatusPanels* StatusBar = nullptr;
     PageSet* Section1 = nullptr;
     PageSet* Section2 = nullptr;
@@ -74,23 +75,23 @@ public:
     QPushButton* terminer = nullptr;
     QPushButton* precedent = nullptr;
     QPushButton* suivant = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;         // the countdown's one-second tick
 
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* Fichier1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;    // the menu bar
+    QMenu* Fichier1 = nullptr;        // the "Fichier" menu
     QAction* menu_init = nullptr;
-    QAction* Quitter1 = nullptr;
-    QAction* Quitter2 = nullptr;
-    QMenu* Commencer1 = nullptr;
+    QAction* Quitter1 = nullptr;      // the separator above "Quitter"
+    QAction* Quitter2 = nullptr;      // "Quitter"
+    QMenu* Commencer1 = nullptr;      // the "Test" menu
     QAction* menu_section1 = nullptr;
     QAction* menu_section2 = nullptr;
     QAction* menu_section3 = nullptr;
-    QAction* N2 = nullptr;
+    QAction* N2 = nullptr;            // the separator under the three "Démarrer section"
     QAction* menu_prec = nullptr;
     QAction* menu_suiv = nullptr;
     QAction* menu_term = nullptr;
-    QMenu* N1 = nullptr;
-    QAction* Aproposde1 = nullptr;
+    QMenu* N1 = nullptr;              // the "?" menu
+    QAction* Aproposde1 = nullptr;    // "A propos de..."
 
     // The review of finished sections: the "Corrigé" menu before "?".
     ReviewMenu* corrige = nullptr;
@@ -153,7 +154,7 @@ private:
     void start_timer() override;
     void stop_timer() override;
 
-    engine moteur{*this};
+    engine examen{*this}; // the test being sat: its state and its steps
     std::unique_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;

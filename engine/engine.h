@@ -35,7 +35,7 @@ public:
     static int total_half_points(int c1, int c2, int c3) { return 4 * c1 + 5 * c2 + 4 * c3; }
 
 private:
-    void show_home_screen();        // the first seven steps of finishing and reinitialising
+    void show_home_screen();        // back to the home screen: where finishing and reinitialising begin
     void score_section(int n);
 
     window_controls& window_;

@@ -116,7 +116,7 @@ private slots:
         QVERIFY(f.niveau->font().bold());
         QCOMPARE(f.niveau->font().pixelSize(), 11);
         QVERIFY(!f.score_total->font().bold());
-        // Centred captions, bevels as on the form.
+        // Centred captions; raised headers and rows, sunken rule and results.
         for (BevelPanel* p : {f.Panel15, f.Panel3, f.Panel14, f.Panel1})
             QCOMPARE(p->frameShadow(), QFrame::Raised);
         for (BevelPanel* p : {f.Panel16, f.niveau, f.score_total, f.score1, f.score2, f.score3})
@@ -154,7 +154,7 @@ private slots:
             return out;
         };
         const QList<QAction*> menus = f.MainMenu1->actions();
-        // The three menus of the form, and the review's menu before "?".
+        // The menus "Fichier", "Test" and "?", and the review's menu before "?".
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("Fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("Test"));
