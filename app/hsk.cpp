@@ -119,7 +119,6 @@ void TForm1::ensure_pages()
         const std::vector<ClipPlayer*> players = i == 0 ? players_ : std::vector<ClipPlayer*>{};
         built_section built = build_question_pages(sets[i], questions_->pages(i + 1), players);
         options_.insert(options_.end(), built.options.begin(), built.options.end());
-        focus_holders_ += built.focus_holders;
         section_orders_[i] = std::move(built.keyboard_order);
     }
     questions_.reset();

@@ -124,7 +124,6 @@ public:
     // players in creation order.
     const std::vector<RadioOption*>& answer_options() const { return options_; }
     const std::vector<ClipPlayer*>& clip_players() const { return players_; }
-    int focus_holder_count() const { return focus_holders_; }
 
 private:
     void build_home_screen(QWidget* client, audio::audio_service& audio);
@@ -158,7 +157,6 @@ private:
     std::unique_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;
-    int focus_holders_ = 0;
     QList<QWidget*> section_orders_[3];
     QList<QWidget*> keyboard_order_; // the whole window's
     TForm2* Form2 = nullptr;

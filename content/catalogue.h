@@ -49,13 +49,6 @@ public:
     // Section 1 to 3; an empty list for any other number.
     const std::vector<page>& pages(int section) const;
 
-    struct located {
-        const ::question* question = nullptr;
-        const ::page* page = nullptr;
-    };
-    // The question numbered 1 to 140 and the page that holds it; nulls outside.
-    located question_by_number(int numero) const;
-
 private:
     explicit catalogue(std::array<std::vector<page>, 3> sections);
     static catalogue read(const std::array<QString, 3>& files, const QString& images_folder);

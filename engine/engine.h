@@ -26,6 +26,8 @@ public:
     void reinitialise();            // menu_initClick
 
     const test_state& state() const { return state_; }
+    // Test hook: the whole seconds left; the program reads them only as the
+    // time shown in the status bar.
     std::int32_t countdown() const { return countdown_; }
 
     // The texts of the result panels.

@@ -121,7 +121,6 @@ private:
         auto* holder = new FocusHolder(parent);
         holder->setGeometry(-40, y, 24, 25);
         holder->setAccessibleName(name);
-        ++out_.focus_holders;
         out_.keyboard_order << holder;
     }
 
