@@ -76,9 +76,10 @@ QAction* separator(QMenu* menu, const char* name)
 }
 }
 
-TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
+TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , questions_(std::make_unique<const catalogue>(std::move(questions)))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
@@ -167,7 +168,6 @@ void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
         (*sets[i])->hide();
     }
     // The players exist, and open their clips, before the pages around them.
-    questions_ = std::make_unique<const catalogue>(catalogue::load());
     for (const QString& clip : section_clips(questions_->pages(1)))
         players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
 

@@ -30,12 +30,12 @@ namespace audio { class audio_service; }
 class TForm1 : public QMainWindow, public window_controls {
     Q_OBJECT
 public:
-    // Builds the home screen, menus and buttons, loads the built-in
-    // catalogue, makes the clip players of section 1 and opens each with
-    // `audio` (which must outlive the window), then runs FormCreate. Throws
-    // AppError when the catalogue or a clip cannot be loaded; the half-built
-    // window is then destroyed.
-    explicit TForm1(audio::audio_service& audio, QWidget* parent = nullptr);
+    // Builds the home screen, menus and buttons, makes the clip players of
+    // section 1 of `questions` and opens each with `audio` (which must
+    // outlive the window), then runs FormCreate. The question pages are laid
+    // out from `questions` later (ensure_pages). Throws AppError when a clip
+    // cannot be opened; the half-built window is then destroyed.
+    TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Lays out the question pages around the opened players, with their
