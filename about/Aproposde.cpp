@@ -2,6 +2,7 @@
 
 #include "about/emblem.h"
 #include "platform/cancel_button.h"
+#include "platform/pixel_font.h"
 #include "platform/window_placement.h"
 
 #include <QDate>
@@ -10,13 +11,7 @@
 #include <QPushButton>
 
 namespace {
-QFont tahoma(int pixels, bool bold = false)
-{
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
+QFont tahoma(int pixels, bool bold = false) { return font_px("Tahoma", pixels, bold); }
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geometry,
               const QFont& font, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop)
@@ -47,7 +42,7 @@ TForm2::TForm2(QWidget* parent)
     setFixedSize(242, 273);
 
     label(this, "Label1", QStringLiteral("Parvolis"), {96, 6, 137, 25}, tahoma(16, true), Qt::AlignHCenter | Qt::AlignTop);
-    label(this, "Label5", QStringLiteral("Version 1.0a"), {96, 48, 137, 19}, tahoma(16), Qt::AlignHCenter | Qt::AlignTop);
+    label(this, "Label5", QStringLiteral("Version " PARVOLIS_ABOUT_VERSION), {96, 48, 137, 19}, tahoma(16), Qt::AlignHCenter | Qt::AlignTop);
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image1"));
     image->setGeometry(18, 6, 71, 71);

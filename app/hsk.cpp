@@ -9,6 +9,7 @@
 #include "platform/cancel_button.h"
 #include "platform/keyboard_order.h"
 #include "platform/page_set.h"
+#include "platform/pixel_font.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
 #include "platform/stray_clicks.h"
@@ -24,14 +25,6 @@
 
 namespace {
 using Bevel = BevelPanel::Bevel;
-
-QFont font_px(const QString& family, int pixels, bool bold = false)
-{
-    QFont font(family);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 template <typename W>
 W* named(W* widget, const char* name, QRect geometry)
@@ -83,16 +76,17 @@ QAction* separator(QMenu* menu, const char* name)
 }
 }
 
-TForm1::TForm1(audio::audio_service& audio, QWidget* parent)
+TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    , questions_(std::make_unique<const catalogue>(std::move(questions)))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
-    setFont(font_px(QStringLiteral("Tahoma"), 11));
+    setFont(font_px("Tahoma", 11));
 
     build_menu_bar();
-    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), moteur.state(), audio, this);
+    corrige = new ReviewMenu(MainMenu1, N1->menuAction(), examen.state(), audio, this);
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
@@ -126,7 +120,6 @@ void TForm1::ensure_pages()
         const std::vector<ClipPlayer*> players = i == 0 ? players_ : std::vector<ClipPlayer*>{};
         built_section built = build_question_pages(sets[i], questions_->pages(i + 1), players);
         options_.insert(options_.end(), built.options.begin(), built.options.end());
-        focus_holders_ += built.focus_holders;
         section_orders_[i] = std::move(built.keyboard_order);
     }
     questions_.reset();
@@ -137,15 +130,15 @@ void TForm1::ensure_pages()
 void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
 {
     titre_chinois = named(new QLabel(QStringLiteral("汉语水平考试"), client), "titre_chinois", {220, 0, 174, 29});
-    titre_chinois->setFont(font_px(QStringLiteral("SimHei"), 29));
+    titre_chinois->setFont(font_px("SimHei", 29));
     titre_chinois->setAlignment(Qt::AlignCenter);
     Label31 = named(new QLabel(QStringLiteral("Hanyu Shuiping Kaoshi"), client), "Label31", {200, 32, 215, 25});
-    Label31->setFont(font_px(QStringLiteral("Tahoma"), 21));
+    Label31->setFont(font_px("Tahoma", 21));
     Label31->setAlignment(Qt::AlignCenter);
 
     Panel16 = bevel_panel(client, "Panel16", Bevel::Lowered, QString(), {24, 296, 601, 2});
     niveau = bevel_panel(client, "niveau", Bevel::Lowered, QString(), {24, 312, 513, 33});
-    niveau->setFont(font_px(QStringLiteral("Tahoma"), 11, true));
+    niveau->setFont(font_px("Tahoma", 11, true));
     score_total = bevel_panel(client, "score_total", Bevel::Lowered, QString(), {544, 312, 81, 33});
     Panel15 = bevel_panel(client, "Panel15", Bevel::Raised, QStringLiteral("Durées"), {352, 72, 81, 33});
     Panel3 = bevel_panel(client, "Panel3", Bevel::Raised, QStringLiteral("Sections"), {32, 72, 161, 33});
@@ -175,7 +168,6 @@ void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
         (*sets[i])->hide();
     }
     // The players exist, and open their clips, before the pages around them.
-    questions_ = std::make_unique<const catalogue>(catalogue::load());
     for (const QString& clip : section_clips(questions_->pages(1)))
         players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
 
@@ -257,26 +249,26 @@ void TForm1::set_tab_order()
 
 // Handlers.
 
-void TForm1::FormCreate() { moteur.form_create(); }
-void TForm1::Button1Click() { ensure_pages(); moteur.start_section(1); screen_changed(); }
-void TForm1::Button2Click() { ensure_pages(); moteur.start_section(2); screen_changed(); }
-void TForm1::Button3Click() { ensure_pages(); moteur.start_section(3); screen_changed(); }
+void TForm1::FormCreate() { examen.form_create(); }
+void TForm1::Button1Click() { ensure_pages(); examen.start_section(1); screen_changed(); }
+void TForm1::Button2Click() { ensure_pages(); examen.start_section(2); screen_changed(); }
+void TForm1::Button3Click() { ensure_pages(); examen.start_section(3); screen_changed(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
-void TForm1::precedentClick() { moteur.previous_page(); }
+void TForm1::precedentClick() { examen.previous_page(); }
 void TForm1::menu_precClick() { precedentClick(); }
-void TForm1::suivantClick() { moteur.next_page(); }
+void TForm1::suivantClick() { examen.next_page(); }
 void TForm1::menu_suivClick() { suivantClick(); }
 void TForm1::Timer1Timer()
 {
-    moteur.tick();
+    examen.tick();
     if (!Timer1->isActive()) // the countdown has ended the section
         screen_changed();
 }
-void TForm1::terminerClick() { moteur.finish(); screen_changed(); }
+void TForm1::terminerClick() { examen.finish(); screen_changed(); }
 void TForm1::menu_termClick() { terminerClick(); }
-void TForm1::menu_initClick() { moteur.reinitialise(); screen_changed(); }
+void TForm1::menu_initClick() { examen.reinitialise(); screen_changed(); }
 
 // After every change of screen the focus goes to the first control in
 // keyboard order that is shown and enabled: "Question suivante >>" while a
@@ -309,10 +301,10 @@ void TForm1::Aproposde1Click()
 
 // Each option reports its own question number: the option that became
 // checked, whichever control holds the focus.
-void TForm1::Reponse_A(RadioOption* sender) { moteur.record_answer(sender->tag(), 1); }
-void TForm1::Reponse_B(RadioOption* sender) { moteur.record_answer(sender->tag(), 2); }
-void TForm1::Reponse_C(RadioOption* sender) { moteur.record_answer(sender->tag(), 3); }
-void TForm1::Reponse_D(RadioOption* sender) { moteur.record_answer(sender->tag(), 4); }
+void TForm1::Reponse_A(RadioOption* sender) { examen.record_answer(sender->tag(), 1); }
+void TForm1::Reponse_B(RadioOption* sender) { examen.record_answer(sender->tag(), 2); }
+void TForm1::Reponse_C(RadioOption* sender) { examen.record_answer(sender->tag(), 3); }
+void TForm1::Reponse_D(RadioOption* sender) { examen.record_answer(sender->tag(), 4); }
 
 // The engine's view of the controls.
 
@@ -370,7 +362,7 @@ void TForm1::uncheck_all_options()
     for (RadioOption* option : options_)
         option->uncheck();
 }
-void TForm1::set_status_text(int panel_index, const QString& text) { StatusBar->setText(panel_index, text); }
+void TForm1::set_status_text(status_panel p, const QString& text) { StatusBar->setText(static_cast<int>(p), text); }
 void TForm1::set_button_visible(button b, bool visible) { button_of(b)->setVisible(visible); }
 void TForm1::set_button_enabled(button b, bool enabled) { button_of(b)->setEnabled(enabled); }
 void TForm1::set_menu_item_visible(menu_item m, bool visible) { menu_item_of(m)->setVisible(visible); }

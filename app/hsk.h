@@ -30,12 +30,12 @@ namespace audio { class audio_service; }
 class TForm1 : public QMainWindow, public window_controls {
     Q_OBJECT
 public:
-    // Builds the home screen, menus and buttons, loads the built-in
-    // catalogue, makes the clip players of section 1 and opens each with
-    // `audio` (which must outlive the window), then runs FormCreate. Throws
-    // AppError when the catalogue or a clip cannot be loaded; the half-built
-    // window is then destroyed.
-    explicit TForm1(audio::audio_service& audio, QWidget* parent = nullptr);
+    // Builds the home screen, menus and buttons, makes the clip players of
+    // section 1 of `questions` and opens each with `audio` (which must
+    // outlive the window), then runs FormCreate. The question pages are laid
+    // out from `questions` later (ensure_pages). Throws AppError when a clip
+    // cannot be opened; the half-built window is then destroyed.
+    TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Lays out the question pages around the opened players, with their
@@ -47,26 +47,27 @@ public:
     // The About box, created after this window at start-up.
     void setAboutBox(TForm2* about) { Form2 = about; }
 
-    const test_state& state() const { return moteur.state(); }
+    const test_state& state() const { return examen.state(); }
 
-    // Controls, named as on the form.
+    // The controls, under the object names the tests and assistive tools see.
+    // Generic names say nothing of the control; each is told beside it.
     QLabel* titre_chinois = nullptr;
-    QLabel* Label31 = nullptr;
-    BevelPanel* Panel16 = nullptr;
+    QLabel* Label31 = nullptr;        // the romanised title, "Hanyu Shuiping Kaoshi"
+    BevelPanel* Panel16 = nullptr;    // the rule under the section rows
     BevelPanel* niveau = nullptr;
     BevelPanel* score_total = nullptr;
-    BevelPanel* Panel15 = nullptr;
-    BevelPanel* Panel3 = nullptr;
-    BevelPanel* Panel2 = nullptr;
-    BevelPanel* Panel7 = nullptr;
-    BevelPanel* Panel1 = nullptr;
-    BevelPanel* Panel14 = nullptr;
+    BevelPanel* Panel15 = nullptr;    // column header "Durées"
+    BevelPanel* Panel3 = nullptr;     // column header "Sections"
+    BevelPanel* Panel2 = nullptr;     // the row of section 3
+    BevelPanel* Panel7 = nullptr;     // the row of section 2
+    BevelPanel* Panel1 = nullptr;     // the row of section 1
+    BevelPanel* Panel14 = nullptr;    // column header "Scores"
     BevelPanel* score1 = nullptr;
     BevelPanel* score2 = nullptr;
     BevelPanel* score3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
+    QPushButton* Button1 = nullptr;   // "Démarrer" of section 1
+    QPushButton* Button2 = nullptr;   // "Démarrer" of section 2
+    QPushButton* Button3 = nullptr;   // "Démarrer" of section 3
     StatusPanels* StatusBar = nullptr;
     PageSet* Section1 = nullptr;
     PageSet* Section2 = nullptr;
@@ -74,23 +75,23 @@ public:
     QPushButton* terminer = nullptr;
     QPushButton* precedent = nullptr;
     QPushButton* suivant = nullptr;
-    QTimer* Timer1 = nullptr;
+    QTimer* Timer1 = nullptr;         // the countdown's one-second tick
 
-    QMenuBar* MainMenu1 = nullptr;
-    QMenu* Fichier1 = nullptr;
+    QMenuBar* MainMenu1 = nullptr;    // the menu bar
+    QMenu* Fichier1 = nullptr;        // the "Fichier" menu
     QAction* menu_init = nullptr;
-    QAction* Quitter1 = nullptr;
-    QAction* Quitter2 = nullptr;
-    QMenu* Commencer1 = nullptr;
+    QAction* Quitter1 = nullptr;      // the separator above "Quitter"
+    QAction* Quitter2 = nullptr;      // "Quitter"
+    QMenu* Commencer1 = nullptr;      // the "Test" menu
     QAction* menu_section1 = nullptr;
     QAction* menu_section2 = nullptr;
     QAction* menu_section3 = nullptr;
-    QAction* N2 = nullptr;
+    QAction* N2 = nullptr;            // the separator under the three "Démarrer section"
     QAction* menu_prec = nullptr;
     QAction* menu_suiv = nullptr;
     QAction* menu_term = nullptr;
-    QMenu* N1 = nullptr;
-    QAction* Aproposde1 = nullptr;
+    QMenu* N1 = nullptr;              // the "?" menu
+    QAction* Aproposde1 = nullptr;    // "A propos de..."
 
     // The review of finished sections: the "Corrigé" menu before "?".
     ReviewMenu* corrige = nullptr;
@@ -123,7 +124,6 @@ public:
     // players in creation order.
     const std::vector<RadioOption*>& answer_options() const { return options_; }
     const std::vector<ClipPlayer*>& clip_players() const { return players_; }
-    int focus_holder_count() const { return focus_holders_; }
 
 private:
     void build_home_screen(QWidget* client, audio::audio_service& audio);
@@ -144,7 +144,7 @@ private:
     void select_previous_page(int section) override;
     void set_page_set_visible(int section, bool visible) override;
     void uncheck_all_options() override;
-    void set_status_text(int panel_index, const QString& text) override;
+    void set_status_text(status_panel p, const QString& text) override;
     void set_button_visible(button b, bool visible) override;
     void set_button_enabled(button b, bool enabled) override;
     void set_menu_item_visible(menu_item m, bool visible) override;
@@ -153,11 +153,10 @@ private:
     void start_timer() override;
     void stop_timer() override;
 
-    engine moteur{*this};
+    engine examen{*this}; // the test being sat: its state and its steps
     std::unique_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;
-    int focus_holders_ = 0;
     QList<QWidget*> section_orders_[3];
     QList<QWidget*> keyboard_order_; // the whole window's
     TForm2* Form2 = nullptr;

@@ -3,6 +3,7 @@
 #include "about/Aproposde.h"
 #include "about/emblem.h"
 #include "app/hsk.h"
+#include "content/catalogue.h"
 #include "platform/error_reporting.h"
 #include "platform/openal_audio_service.h"
 #include "platform/window_placement.h"
@@ -75,11 +76,12 @@ int run_program(QApplication& application)
     mark_startup_phase("fonts");
 
     // The audio service outlives the window, whose players close their
-    // devices when it is destroyed.
+    // devices when it is destroyed. A catalogue that cannot be read, like a
+    // clip that cannot be opened, ends start-up with its error box.
     audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form1;
     try {
-        form1 = std::make_unique<TForm1>(audio);
+        form1 = std::make_unique<TForm1>(catalogue::load(), audio);
     } catch (const AppError& error) {
         form1.reset();
         report_startup_error(error);

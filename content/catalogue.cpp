@@ -38,12 +38,3 @@ const std::vector<page>& catalogue::pages(int section) const
     return sections_[static_cast<size_t>(section - 1)];
 }
 
-catalogue::located catalogue::question_by_number(int numero) const
-{
-    for (const auto& section : sections_)
-        for (const auto& p : section)
-            for (const auto& q : p.questions)
-                if (q.numero == numero)
-                    return {&q, &p};
-    return {};
-}

@@ -49,13 +49,6 @@ public:
     // Section 1 to 3; an empty list for any other number.
     const std::vector<page>& pages(int section) const;
 
-    struct located {
-        const ::question* question = nullptr;
-        const ::page* page = nullptr;
-    };
-    // The question numbered 1 to 140 and the page that holds it; nulls outside.
-    located question_by_number(int numero) const;
-
 private:
     explicit catalogue(std::array<std::vector<page>, 3> sections);
     static catalogue read(const std::array<QString, 3>& files, const QString& images_folder);
@@ -63,7 +56,9 @@ private:
     std::array<std::vector<page>, 3> sections_;
 };
 
-// "Question 1", "Questions 43-45".
+// "Question 1", "Questions 43-45": the questions first to last.
+QString questions_caption(int first, int last);
+// The same for the questions of a page: its tab's caption.
 QString tab_caption(const page& p);
 // "Question 91": sub-pages of multi-question section-3 pages.
 QString sub_page_caption(const question& q);
@@ -81,6 +76,9 @@ QString picture_alternative(const question& q);
 QStringList clip_names(genre g, int numero);
 // The shared clip of an ecoute_groupe page: "Q43-45.mp3"; empty for other kinds.
 QString shared_clip_name(const page& p);
+// Every recording of a page, in the order of its players: the shared clip
+// first, then each question's clips ("H" before "F").
+QStringList clips_of(const page& p);
 // Every recording a question is heard from, in the order of its page: the
 // shared clip of its group first, then its own ({"Q43-45.mp3", "Q43.mp3"}).
 QStringList question_clips(const page& p, const question& q);

@@ -11,15 +11,18 @@ QString two_digits(int numero)
 
 } // namespace
 
+QString questions_caption(int first, int last)
+{
+    if (first == last)
+        return QStringLiteral("Question %1").arg(first);
+    return QStringLiteral("Questions %1-%2").arg(first).arg(last);
+}
+
 QString tab_caption(const page& p)
 {
     if (p.questions.empty())
         return {};
-    const int first = p.questions.front().numero;
-    const int last = p.questions.back().numero;
-    if (p.questions.size() == 1)
-        return QStringLiteral("Question %1").arg(first);
-    return QStringLiteral("Questions %1-%2").arg(first).arg(last);
+    return questions_caption(p.questions.front().numero, p.questions.back().numero);
 }
 
 QString sub_page_caption(const question& q)
@@ -73,6 +76,16 @@ QString picture_alternative(const question& q)
     for (int letter = 0; letter < 4; ++letter)
         drawings.append(QStringLiteral("%1 : %2.").arg(QChar(u'A' + letter), q.dessins[static_cast<size_t>(letter)]));
     return drawings.join(u' ');
+}
+
+QStringList clips_of(const page& p)
+{
+    QStringList clips;
+    if (const QString shared = shared_clip_name(p); !shared.isEmpty())
+        clips << shared;
+    for (const question& q : p.questions)
+        clips << clip_names(p.genre, q.numero);
+    return clips;
 }
 
 QStringList question_clips(const page& p, const question& q)

@@ -38,12 +38,6 @@ std::optional<int> as_integer(const QJsonValue& value)
     return static_cast<int>(number);
 }
 
-QString caption_of(const page_plan& plan)
-{
-    return plan.first == plan.last ? QStringLiteral("Question %1").arg(plan.first)
-                                   : QStringLiteral("Questions %1-%2").arg(plan.first).arg(plan.last);
-}
-
 bool has_stem(genre g)
 {
     return g == genre::phrase_a_trou || g == genre::lecture;
@@ -77,7 +71,7 @@ public:
 
         std::vector<page> pages;
         for (size_t i = 0; i < plans.size(); ++i) {
-            where_ = QStringLiteral("%1, page %2 (%3)").arg(file_).arg(i + 1).arg(caption_of(plans[i]));
+            where_ = QStringLiteral("%1, page %2 (%3)").arg(file_).arg(i + 1).arg(questions_caption(plans[i].first, plans[i].last));
             pages.push_back(read_page(pages_json[static_cast<qsizetype>(i)], plans[i]));
         }
         return pages;

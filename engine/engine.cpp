@@ -5,11 +5,14 @@
 using button = window_controls::button;
 using menu_item = window_controls::menu_item;
 using panel = window_controls::panel;
+using status_panel = window_controls::status_panel;
 
 namespace {
 constexpr button start_buttons[] = {button::start1, button::start2, button::start3};
 constexpr menu_item start_items[] = {menu_item::section1, menu_item::section2, menu_item::section3};
 constexpr panel result_panels[] = {panel::score1, panel::score2, panel::score3};
+constexpr status_panel status_panels[] = {status_panel::section_title, status_panel::answered_count,
+                                          status_panel::time_left};
 
 bool valid_section(int n) { return n >= 1 && n <= 3; }
 }
@@ -28,7 +31,7 @@ void engine::start_section(int n)
         return;
     const section_info& s = section(n);
     window_.select_first_page(n);
-    window_.set_status_text(0, s.titre);
+    window_.set_status_text(status_panel::section_title, s.titre);
     state_.section_active = n;
     countdown_ = s.duree;
     window_.set_page_set_visible(n, true);
@@ -53,7 +56,7 @@ void engine::tick()
     const QChar point = regional_decimal_separator();
     const QString minutes = format_number(countdown_ / 60, 0, u"#0", point);
     const QString seconds = format_number(countdown_ % 60, 0, u"00", point);
-    window_.set_status_text(2, QStringLiteral("Temps restant : ") + minutes + u'\'' + seconds + u'"');
+    window_.set_status_text(status_panel::time_left, QStringLiteral("Temps restant : ") + minutes + u'\'' + seconds + u'"');
     if (countdown_ <= 0)
         finish();
 }
@@ -80,21 +83,21 @@ void engine::record_answer(int numero, int value)
 
 void engine::nb_rep()
 {
+    const bool started = valid_section(state_.section_active);
+    // Before any section has started the count reads over section 1's 50.
+    const section_info& s = section(started ? state_.section_active : 1);
     int count = 0;
-    if (valid_section(state_.section_active)) {
-        const section_info& s = section(state_.section_active);
+    if (started)
         for (int q = s.premiere_question; q <= s.derniere_question; ++q)
             count += state_.reponse[q] != 0 ? 1 : 0;
-    }
-    const int denominator = state_.section_active == 2 ? 40 : 50;
-    window_.set_status_text(1, QStringLiteral("Nombre de réponses : %1 / %2").arg(count).arg(denominator));
+    window_.set_status_text(status_panel::answered_count, QStringLiteral("Nombre de réponses : %1 / %2").arg(count).arg(s.nombre));
 }
 
 void engine::show_home_screen()
 {
     window_.stop_timer();
-    for (int i = 0; i < 3; ++i)
-        window_.set_status_text(i, QString());
+    for (status_panel p : status_panels)
+        window_.set_status_text(p, QString());
     for (int n = 1; n <= 3; ++n)
         window_.set_page_set_visible(n, false);
     window_.set_button_visible(button::precedent, false);

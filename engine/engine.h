@@ -26,6 +26,8 @@ public:
     void reinitialise();            // menu_initClick
 
     const test_state& state() const { return state_; }
+    // Test hook: the whole seconds left; the program reads them only as the
+    // time shown in the status bar.
     std::int32_t countdown() const { return countdown_; }
 
     // The texts of the result panels.
@@ -35,7 +37,7 @@ public:
     static int total_half_points(int c1, int c2, int c3) { return 4 * c1 + 5 * c2 + 4 * c3; }
 
 private:
-    void show_home_screen();        // the first seven steps of finishing and reinitialising
+    void show_home_screen();        // back to the home screen: where finishing and reinitialising begin
     void score_section(int n);
 
     window_controls& window_;

@@ -12,7 +12,7 @@ struct section_info {
     int derniere_question;
     int nombre;           // question count: bounds, denominator, divisor
     std::int32_t duree;   // seconds
-    QString titre;        // status panel 0 while the section runs
+    QString titre;        // the status bar's section title while the section runs
 };
 
 inline const std::array<section_info, 3>& section_table()

@@ -10,6 +10,8 @@ public:
     enum class button { precedent, suivant, terminer, start1, start2, start3 };
     enum class menu_item { section1, section2, section3, separator_n2, prec, suiv, term };
     enum class panel { score1, score2, score3, score_total, niveau };
+    // The status bar's three text panels, left to right.
+    enum class status_panel { section_title, answered_count, time_left };
 
     virtual ~window_controls() = default;
 
@@ -21,7 +23,7 @@ public:
     // Unchecks all 560 answer options without any answer being recorded.
     virtual void uncheck_all_options() = 0;
 
-    virtual void set_status_text(int panel_index, const QString& text) = 0;
+    virtual void set_status_text(status_panel p, const QString& text) = 0;
     virtual void set_button_visible(button b, bool visible) = 0;
     virtual void set_button_enabled(button b, bool enabled) = 0;
     virtual void set_menu_item_visible(menu_item m, bool visible) = 0;

@@ -6,6 +6,7 @@
 #include "platform/focus_holder.h"
 #include "platform/page_set.h"
 #include "platform/passage_box.h"
+#include "platform/pixel_font.h"
 #include "platform/picture_frame.h"
 #include "platform/radio_option.h"
 
@@ -13,14 +14,6 @@
 #include <QLabel>
 
 namespace {
-QFont font_px(const char* family, int pixels, bool bold = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 // Where the groups of an ecoute_groupe page stand: x and width of each
 // question's frame, and x of the question's player inside it.
 struct group_place {
@@ -128,7 +121,6 @@ private:
         auto* holder = new FocusHolder(parent);
         holder->setGeometry(-40, y, 24, 25);
         holder->setAccessibleName(name);
-        ++out_.focus_holders;
         out_.keyboard_order << holder;
     }
 
@@ -263,12 +255,8 @@ private:
 QStringList section_clips(const std::vector<page>& pages)
 {
     QStringList clips;
-    for (const page& p : pages) {
-        if (const QString shared = shared_clip_name(p); !shared.isEmpty())
-            clips << shared;
-        for (const question& q : p.questions)
-            clips << clip_names(p.genre, q.numero);
-    }
+    for (const page& p : pages)
+        clips << clips_of(p);
     return clips;
 }
 

@@ -31,7 +31,6 @@ struct built_section {
     std::vector<RadioOption*> options;
     // Players in the order they were placed.
     std::vector<ClipPlayer*> players;
-    int focus_holders = 0;
     // The set and every control inside it, in keyboard order.
     QList<QWidget*> keyboard_order;
 };

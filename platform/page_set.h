@@ -25,8 +25,6 @@ public:
 
     explicit PageSet(Level level, QWidget* parent = nullptr);
 
-    Level level() const { return level_; }
-
     // Each takes effect at once, or when the set is next shown if it is hidden.
     void selectFirstPage();
     // Next and previous page wrap around; a set with one page or none stays.

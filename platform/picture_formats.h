@@ -30,6 +30,7 @@ void register_picture_format(const picture_format& format);
 // Registering them again changes nothing.
 void register_standard_picture_formats();
 
+// Test hook: every format registered, in the order of registration.
 const std::vector<picture_format>& registered_picture_formats();
 std::optional<picture_format> picture_format_by_kind(const QString& kind);
 // Extension without the dot, any case.

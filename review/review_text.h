@@ -1,20 +1,14 @@
 #pragma once
-// What the review's controls share: its fonts, the letter of an answer and
+// What the review's controls share: the font helper, the letter of an answer and
 // the marks of a right and a wrong one, which never rely on colour alone.
+
+#include "platform/pixel_font.h"
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 
 namespace review_text {
-
-inline QFont font_px(const char* family, int pixels, bool bold = false)
-{
-    QFont font(QString::fromLatin1(family));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 // "A" to "D" for 1 to 4, "—" for no answer.
 inline QString letter_of(int value)

@@ -1,12 +1,14 @@
 #pragma once
 // Builds the program's windows as start-up does, for tests that drive them
 // through real widgets: fonts, picture formats, the main window and its About
-// box, run from the build folder where the recordings are.
+// box, run from the build folder where the recordings are, on the built-in
+// catalogue.
 
 #include "about/Aproposde.h"
 #include "about/emblem.h"
 #include "app/hsk.h"
 #include "app/startup.h"
+#include "content/catalogue.h"
 #include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
 
@@ -25,7 +27,7 @@ struct app_fixture {
         register_standard_picture_formats();
         install_fonts();
         QApplication::setWindowIcon(program_icon());
-        form = std::make_unique<TForm1>(audio);
+        form = std::make_unique<TForm1>(catalogue::load(), audio);
         form->ensure_pages();
         about = new TForm2(form.get());
         form->setAboutBox(about);

@@ -11,7 +11,7 @@
 class engine_recorder : public window_controls {
 public:
     QStringList calls;
-    std::array<QString, 3> status;
+    std::array<QString, 3> status; // by status_panel, left to right
     std::map<panel, QString> panels;
     bool timer_running = false;
 
@@ -20,10 +20,10 @@ public:
     void select_previous_page(int s) override { log(QStringLiteral("previous_page %1").arg(s)); }
     void set_page_set_visible(int s, bool v) override { log(QStringLiteral("page_set %1 %2").arg(s).arg(v)); }
     void uncheck_all_options() override { log(QStringLiteral("uncheck_all")); }
-    void set_status_text(int i, const QString& t) override
+    void set_status_text(status_panel p, const QString& t) override
     {
-        status[static_cast<std::size_t>(i)] = t;
-        log(QStringLiteral("status %1 %2").arg(i).arg(t));
+        status[static_cast<std::size_t>(p)] = t;
+        log(QStringLiteral("status %1 %2").arg(int(p)).arg(t));
     }
     void set_button_visible(button b, bool v) override { log(QStringLiteral("button_visible %1 %2").arg(int(b)).arg(v)); }
     void set_button_enabled(button b, bool e) override { log(QStringLiteral("button_enabled %1 %2").arg(int(b)).arg(e)); }

@@ -19,15 +19,18 @@ inline RadioOption* option_of(const TForm1& f, int q, int letter)
     return f.answer_options().at(static_cast<std::size_t>((q - 1) * 4 + letter));
 }
 
-// The page set a widget lies in at the given nesting: 0 the section's set.
+// The page set of the given level that holds a widget: the section's own
+// (TopLevel), the outermost, or the sub-page set of a reading page (Nested),
+// which lies inside it.
 inline PageSet* set_of(QWidget* w, PageSet::Level level)
 {
-    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget()) {
-        auto* set = qobject_cast<PageSet*>(p);
-        if (set && set->level() == level)
-            return set;
-    }
-    return nullptr;
+    QList<PageSet*> sets; // innermost first
+    for (QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+        if (auto* set = qobject_cast<PageSet*>(p))
+            sets << set;
+    if (level == PageSet::Level::TopLevel)
+        return sets.isEmpty() ? nullptr : sets.back();
+    return sets.size() > 1 ? sets.front() : nullptr;
 }
 
 // The page of `set` that holds w.

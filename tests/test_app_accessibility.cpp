@@ -3,6 +3,7 @@
 // buttons and the tab stops that are not options.
 
 #include "app_fixture.h"
+#include "catalogue_lookup.h"
 #include "content/catalogue.h"
 #include "pages_driver.h"
 #include "platform/status_panels.h"
@@ -75,7 +76,7 @@ private slots:
         // Every picture strip carries its four drawings' descriptions, and
         // each option its own drawing's.
         for (int numero = 1; numero <= 15; ++numero) {
-            const question& q = *content.question_by_number(numero).question;
+            const question& q = *question_by_number(content, numero).question;
             const QWidget* page = f.Section1->widget(numero - 1);
             QLabel* strip = nullptr;
             for (QLabel* label : page->findChildren<QLabel*>())
@@ -111,7 +112,7 @@ private slots:
         QAccessibleTextInterface* text = box->textInterface();
         QVERIFY(text);
         QCOMPARE(text->text(0, text->characterCount()), passage->toPlainText());
-        QVERIFY(text->text(0, text->characterCount()).contains(content.question_by_number(111).page->texte.first()));
+        QVERIFY(text->text(0, text->characterCount()).contains(question_by_number(content, 111).page->texte.first()));
     }
 };
 

@@ -3,7 +3,6 @@
 
 #include "app_fixture.h"
 #include "platform/bevel_panel.h"
-#include "platform/error_reporting.h"
 #include "platform/status_panels.h"
 
 #include <QAction>
@@ -117,7 +116,7 @@ private slots:
         QVERIFY(f.niveau->font().bold());
         QCOMPARE(f.niveau->font().pixelSize(), 11);
         QVERIFY(!f.score_total->font().bold());
-        // Centred captions, bevels as on the form.
+        // Centred captions; raised headers and rows, sunken rule and results.
         for (BevelPanel* p : {f.Panel15, f.Panel3, f.Panel14, f.Panel1})
             QCOMPARE(p->frameShadow(), QFrame::Raised);
         for (BevelPanel* p : {f.Panel16, f.niveau, f.score_total, f.score1, f.score2, f.score3})
@@ -155,7 +154,7 @@ private slots:
             return out;
         };
         const QList<QAction*> menus = f.MainMenu1->actions();
-        // The three menus of the form, and the review's menu before "?".
+        // The menus "Fichier", "Test" and "?", and the review's menu before "?".
         QCOMPARE(menus.size(), 4);
         QCOMPARE(menus[0]->text(), QStringLiteral("Fichier"));
         QCOMPARE(menus[1]->text(), QStringLiteral("Test"));
@@ -274,24 +273,6 @@ private slots:
         app.form->Button3->click();
         app.form->Aproposde1->trigger();
         QVERIFY(app.form->Timer1->isActive());
-    }
-
-    void error_box_text_rule()
-    {
-        QCOMPARE(error_box_text("Fichier introuvable"), QStringLiteral("Fichier introuvable."));
-        QCOMPARE(error_box_text("Fini."), QStringLiteral("Fini."));
-        QCOMPARE(error_box_text("Attention!"), QStringLiteral("Attention!"));
-        QCOMPARE(error_box_text("(code 3)"), QStringLiteral("(code 3)"));
-        QCOMPARE(error_box_text("abc,"), QStringLiteral("abc,")); // ',' sorts before '.'
-        QCOMPARE(error_box_text("abc 9"), QStringLiteral("abc 9."));
-
-        QList<std::pair<QString, bool>> seen;
-        set_error_reporter([&](const AppError& e, bool startup) { seen << std::pair{e.message(), startup}; });
-        report_handler_error(AppError("EMCIDeviceError", "No MCI device open"));
-        set_error_reporter({});
-        QCOMPARE(seen.size(), 1);
-        QCOMPARE(seen[0].first, QStringLiteral("No MCI device open"));
-        QVERIFY(!seen[0].second);
     }
 };
 

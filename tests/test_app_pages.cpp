@@ -46,7 +46,6 @@ private slots:
         QCOMPARE(f.Section2->count(), 40);
         QCOMPARE(f.Section3->count(), 13);
         QCOMPARE(int(f.answer_options().size()), 560);
-        QCOMPARE(f.focus_holder_count(), 89);
         QCOMPARE(int(f.findChildren<FocusHolder*>().size()), 89);
         QCOMPARE(int(f.clip_players().size()), 83);
         for (int i = 0; i < 560; ++i) {

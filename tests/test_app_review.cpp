@@ -3,6 +3,7 @@
 // its keyboard, players and closing.
 
 #include "app_fixture.h"
+#include "catalogue_lookup.h"
 #include "content/transcript.h"
 #include "pages_driver.h"
 #include "platform/bevel_panel.h"
@@ -158,7 +159,7 @@ private slots:
         TForm1& f = *app.form;
         QVERIFY(app.show());
         const catalogue c = catalogue::load();
-        const page& group = *c.question_by_number(44).page;
+        const page& group = *question_by_number(c, 44).page;
         const int key44 = f.state().solution[44];
         sit(f, 1, {{44, wrong_for(key44)}});
         ReviewWindow* w = open_review(f, 1);

@@ -102,7 +102,7 @@ private slots:
         QVERIFY(QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR)));
         register_standard_picture_formats();
         audio::openal_audio_service audio;
-        TForm1 form(audio);
+        TForm1 form(catalogue::load(), audio);
         QCOMPARE(int(form.clip_players().size()), 83);
         for (ClipPlayer* player : form.clip_players())
             QVERIFY(player->opened() && player->is_available(ClipButton::Play));
@@ -123,7 +123,7 @@ private slots:
         register_standard_picture_formats();
         audio::openal_audio_service audio;
         try {
-            TForm1 form(audio);
+            TForm1 form(catalogue::load(), audio);
             QFAIL("the window was built without its recordings");
         } catch (const AppError& e) {
             QCOMPARE(e.kind(), QStringLiteral("EMCIDeviceError"));

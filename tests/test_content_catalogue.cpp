@@ -1,6 +1,7 @@
 // The catalogue model on a made-up catalogue: what it answers, and one
 // refused input per rule of the format.
 
+#include "catalogue_lookup.h"
 #include "catalogue_fixture.h"
 #include "content/catalogue.h"
 #include "platform/app_error.h"
@@ -261,14 +262,14 @@ private slots:
                 QCOMPARE(p.section, s);
                 for (const question& q : p.questions) {
                     QCOMPARE(q.numero, expected++);
-                    const auto found = c.question_by_number(q.numero);
+                    const auto found = question_by_number(c, q.numero);
                     QCOMPARE(found.question, &q);
                     QCOMPARE(found.page, &p);
                 }
             }
         QCOMPARE(expected, 141);
-        QVERIFY(!c.question_by_number(0).question && !c.question_by_number(0).page);
-        QVERIFY(!c.question_by_number(141).question && !c.question_by_number(141).page);
+        QVERIFY(!question_by_number(c, 0).question && !question_by_number(c, 0).page);
+        QVERIFY(!question_by_number(c, 141).question && !question_by_number(c, 141).page);
 
         // Texts as written, by kind.
         const page& picture_page = c.pages(1)[6];
@@ -279,23 +280,23 @@ private slots:
         QCOMPARE(picture_alternative(picture_page.questions[0]),
                  QStringLiteral("A : Une horloge qui indique 7 h. B : Un vélo. C : Un chat. D : Trois pommes."));
 
-        const question* q44 = c.question_by_number(44).question;
-        QCOMPARE(c.question_by_number(44).page->genre, genre::ecoute_groupe);
+        const question* q44 = question_by_number(c, 44).question;
+        QCOMPARE(question_by_number(c, 44).page->genre, genre::ecoute_groupe);
         for (int k = 0; k < 4; ++k)
             QCOMPARE(q44->options[static_cast<size_t>(k)], catalogue_fixture::options_for(44)[k].toString());
         QVERIFY(q44->enonce.isEmpty() && q44->image.isEmpty() && picture_alternative(*q44).isEmpty());
 
-        QCOMPARE(c.question_by_number(71).question->enonce, catalogue_fixture::gap_stem(71));
-        QCOMPARE(c.question_by_number(90).question->enonce, catalogue_fixture::two_gap_stem(90));
-        QCOMPARE(c.question_by_number(90).question->options[1], QStringLiteral("没 也"));
-        QCOMPARE(c.question_by_number(130).question->enonce, catalogue_fixture::reading_stem(130));
+        QCOMPARE(question_by_number(c, 71).question->enonce, catalogue_fixture::gap_stem(71));
+        QCOMPARE(question_by_number(c, 90).question->enonce, catalogue_fixture::two_gap_stem(90));
+        QCOMPARE(question_by_number(c, 90).question->options[1], QStringLiteral("没 也"));
+        QCOMPARE(question_by_number(c, 130).question->enonce, catalogue_fixture::reading_stem(130));
 
-        const page& letter = *c.question_by_number(111).page;
+        const page& letter = *question_by_number(c, 111).page;
         QCOMPARE(letter.genre, genre::lecture);
         QCOMPARE(letter.texte.size(), 3);
         QCOMPARE(letter.texte[0], QStringLiteral("    王老师111号星期天和家人去了动物园。"));
         QCOMPARE(letter.texte[2], QString(40, u' ') + QStringLiteral("王小明"));
-        QCOMPARE(c.question_by_number(95).page->texte.size(), 6);
+        QCOMPARE(question_by_number(c, 95).page->texte.size(), 6);
     }
 
     void captions_and_clip_names()
@@ -335,11 +336,7 @@ private slots:
         int players = 0;
         for (int s = 1; s <= 3; ++s)
             for (const page& p : c.pages(s)) {
-                QStringList names;
-                for (const question& q : p.questions)
-                    names += clip_names(p.genre, q.numero);
-                if (!shared_clip_name(p).isEmpty())
-                    names += shared_clip_name(p);
+                const QStringList names = clips_of(p);
                 QVERIFY(s == 1 || names.isEmpty());
                 players += static_cast<int>(names.size());
                 clips.unite(QSet<QString>(names.begin(), names.end()));
@@ -361,8 +358,8 @@ private slots:
         f.edit_page(3, 7, [](QJsonObject& p) { add(p, "texte", lines(18, "我们去公园。")); });
         QTemporaryDir dir;
         const catalogue c = load(f, dir);
-        QCOMPARE(c.question_by_number(21).question->options[0], sixteen);
-        QCOMPARE(c.question_by_number(116).page->texte.size(), 18);
+        QCOMPARE(question_by_number(c, 21).question->options[0], sixteen);
+        QCOMPARE(question_by_number(c, 116).page->texte.size(), 18);
     }
 
     void bad_input_is_refused_data()

@@ -2,6 +2,7 @@
 // examination's counts, and hold real, distinct texts that do not give each
 // other away.
 
+#include "catalogue_lookup.h"
 #include "content/catalogue.h"
 #include "content/picture_record.h"
 #include "platform/app_error.h"
@@ -58,7 +59,7 @@ private slots:
                 questions += static_cast<int>(p.questions.size());
         QCOMPARE(questions, 140);
         for (int numero = 1; numero <= 140; ++numero)
-            QVERIFY(shipped->question_by_number(numero).question);
+            QVERIFY(question_by_number(*shipped, numero).question);
     }
 
     void pictures()
@@ -133,7 +134,7 @@ private slots:
             QFile transcript(file.filePath());
             QVERIFY(transcript.open(QIODevice::ReadOnly));
             const page* owner =
-                shipped->question_by_number(clip_number.match(file.fileName()).captured(1).toInt()).page;
+                question_by_number(*shipped, clip_number.match(file.fileName()).captured(1).toInt()).page;
             QVERIFY2(owner, qPrintable(file.fileName()));
             const QString segments = QString::fromUtf8(transcript.readAll());
             texts[owner] += QLatin1Char('\n') + QString(segments).remove(QStringLiteral("H:")).remove(QStringLiteral("F:"));

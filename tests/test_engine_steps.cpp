@@ -13,7 +13,7 @@ namespace {
 QString b(button x) { return QString::number(int(x)); }
 QString m(menu_item x) { return QString::number(int(x)); }
 
-// The first seven steps of finishing and of reinitialising: back to the home screen.
+// Back to the home screen, where finishing and reinitialising begin.
 QStringList home_screen_calls()
 {
     return {

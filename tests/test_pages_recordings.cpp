@@ -27,12 +27,8 @@ private slots:
         register_standard_picture_formats();
         try {
             const catalogue shipped = catalogue::load();
-            for (const page& p : shipped.pages(1)) {
-                if (p.genre == genre::ecoute_groupe)
-                    clips_ << shared_clip_name(p);
-                for (const question& q : p.questions)
-                    clips_ << clip_names(p.genre, q.numero);
-            }
+            for (const page& p : shipped.pages(1))
+                clips_ << clips_of(p);
         } catch (const AppError& error) {
             QFAIL(qPrintable(error.kind() + QStringLiteral(": ") + error.message()));
         }
