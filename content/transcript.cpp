@@ -45,6 +45,7 @@ transcript read_transcript(const QByteArray& text, const QString& name)
         segment.locuteur = man ? transcript_segment::speaker::homme : transcript_segment::speaker::femme;
         segment.texte = line.mid(2).trimmed();
         segment.question = segment.texte.startsWith(question_mark);
+        segment.ligne = int(i + 1);
         if (segment.texte.isEmpty() || segment.texte == question_mark)
             fail(QStringLiteral("the segment has no text"));
         segments.push_back(std::move(segment));

@@ -16,6 +16,7 @@ struct transcript_segment {
     speaker locuteur = speaker::homme;
     QString texte;          // as written, the "问：" of a question included
     bool question = false;
+    int ligne = 0;          // its line in the file, from 1
 };
 using transcript = std::vector<transcript_segment>;
 

@@ -166,11 +166,11 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<QString>("place");
         QTest::newRow("unknown speaker") << QByteArray("H: \xe4\xbd\xa0\xe5\xa5\xbd\n\nX: \xe4\xbd\xa0\xe5\xa5\xbd\n")
-                                         << QStringLiteral("bad.txt:3");
-        QTest::newRow("speaker in lower case") << QByteArray("h: \xe4\xbd\xa0\xe5\xa5\xbd\n") << QStringLiteral("bad.txt:1");
-        QTest::newRow("no speaker") << QByteArray("\xe4\xbd\xa0\xe5\xa5\xbd\n") << QStringLiteral("bad.txt:1");
+                                         << QStringLiteral("bad.txt, line 3");
+        QTest::newRow("speaker in lower case") << QByteArray("h: \xe4\xbd\xa0\xe5\xa5\xbd\n") << QStringLiteral("bad.txt, line 1");
+        QTest::newRow("no speaker") << QByteArray("\xe4\xbd\xa0\xe5\xa5\xbd\n") << QStringLiteral("bad.txt, line 1");
         QTest::newRow("speaker without text") << QByteArray("H: \xe4\xbd\xa0\xe5\xa5\xbd\nF:   \n")
-                                              << QStringLiteral("bad.txt:2");
+                                              << QStringLiteral("bad.txt, line 2");
         QTest::newRow("nothing to say") << QByteArray("\n  \n") << QStringLiteral("bad.txt");
     }
 

@@ -1,5 +1,7 @@
 #include "tools/speech/speech_file.h"
 
+#include "content/transcript.h"
+#include "platform/app_error.h"
 #include "tools/speech/voice.h"
 
 #include <QFile>
@@ -24,38 +26,26 @@ std::optional<QStringList> read_lines(const QString& path, QString& error)
 
 } // namespace
 
+// Read by the program's own transcript rules, so that what is spoken and
+// what the review shows can never be read differently.
 std::optional<QList<segment>> read_transcript(const QString& path, QString& error)
 {
-    const auto lines = read_lines(path, error);
-    if (!lines)
-        return std::nullopt;
-    QList<segment> segments;
-    for (qsizetype index = 0; index < lines->size(); ++index) {
-        const QString& line = lines->at(index);
-        const int number = int(index + 1);
-        const auto fail = [&](const QString& what) {
-            error = QStringLiteral("%1:%2: %3").arg(path).arg(number).arg(what);
-            return std::nullopt;
-        };
-        if (line.trimmed().isEmpty())
-            continue;
-        QString voice;
-        if (line.startsWith(QStringLiteral("H:")))
-            voice = man_voice;
-        else if (line.startsWith(QStringLiteral("F:")))
-            voice = woman_voice;
-        else
-            return fail(QStringLiteral("a line must start with \"H:\" or \"F:\": ") + line);
-        const QString text = line.mid(2).trimmed();
-        if (text.isEmpty())
-            return fail(QStringLiteral("the segment has no text"));
-        segments.append({number, text.startsWith(question_mark) ? man_voice : voice, text});
-    }
-    if (segments.isEmpty()) {
-        error = path + QStringLiteral(": the transcript has no segment");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + QStringLiteral(": cannot read the file");
         return std::nullopt;
     }
-    return segments;
+    try {
+        QList<segment> segments;
+        for (const transcript_segment& said : ::read_transcript(file.readAll(), path)) {
+            const bool man = said.question || said.locuteur == transcript_segment::speaker::homme;
+            segments.append({said.ligne, man ? man_voice : woman_voice, said.texte});
+        }
+        return segments;
+    } catch (const AppError& e) {
+        error = e.message();
+        return std::nullopt;
+    }
 }
 
 QString format_speech_text(const QString& clip, const QList<segment>& segments)

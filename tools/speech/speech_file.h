@@ -21,8 +21,9 @@ struct segment {
     QString text;
 };
 
-// The segments of a transcript, voices chosen; on a fault returns nothing
-// and sets `error` to "FILE:LINE: what is wrong".
+// The segments of a transcript, read by the program's transcript rules
+// (content/transcript.h), voices chosen; on a fault returns nothing and
+// sets `error` to "FILE, line N: what is wrong".
 std::optional<QList<segment>> read_transcript(const QString& path, QString& error);
 
 QString format_speech_text(const QString& clip, const QList<segment>& segments);
