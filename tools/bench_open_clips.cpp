@@ -6,6 +6,7 @@
 //   bench_open_clips <ressources folder> [clips to play, default 10]
 
 #include "platform/openal_audio_service.h"
+#include "tools/resident_memory.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -20,17 +21,6 @@
 namespace {
 
 using clock_type = std::chrono::steady_clock;
-
-long resident_kib()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
 
 double ms_since(clock_type::time_point start)
 {

@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QWidget>
+#include "tools/resident_memory.h"
 
 #include <xcb/xcb.h>
 
@@ -91,17 +92,6 @@ private:
     bool ok_ = false;
 };
 
-long resident_kib(qint64 pid)
-{
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    return -1;
-}
-
 // Voluntary and involuntary context switches of every thread of a process.
 long context_switches(qint64 pid)
 {
@@ -141,7 +131,7 @@ run_result run_once(map_watcher& watcher, const QString& program, const QStringL
     if (const auto mapped = watcher.wait_for_map(20000)) {
         r.mapped_ms = ms_between(launch, *mapped);
         std::this_thread::sleep_for(std::chrono::milliseconds(500));
-        r.resident_kib = resident_kib(process.processId());
+        r.resident_kib = resident_kib(QString::number(process.processId()));
         if (idle_seconds > 0) {
             std::this_thread::sleep_for(std::chrono::seconds(2));
             const long before = context_switches(process.processId());
