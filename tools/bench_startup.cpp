@@ -39,12 +39,22 @@ double ms_between(clock_type::time_point from, clock_type::time_point to)
     return std::chrono::duration<double, std::milli>(to - from).count();
 }
 
+// Writes a phase the way the program logs its own, for the same table.
+void mark_bare_phase(const char* phase)
+{
+    const auto now = std::chrono::duration_cast<std::chrono::microseconds>(clock_type::now().time_since_epoch());
+    std::fprintf(stderr, "parvolis.startup: %s %lld\n", phase, static_cast<long long>(now.count()));
+}
+
 int show_bare_window(int argc, char** argv)
 {
+    mark_bare_phase("main");
     QApplication application(argc, argv);
+    mark_bare_phase("application");
     QWidget window;
     window.setFixedSize(644, 463);
     window.show();
+    mark_bare_phase("shown");
     return application.exec();
 }
 
@@ -217,23 +227,35 @@ int main(int argc, char** argv)
     std::printf("mapped after, every run   bare: %s ms\n", qPrintable(listed(bare_map)));
     std::printf("                          program: %s ms\n\n", qPrintable(listed(real_map)));
 
-    // Phases in the order the program logs them, medians over the runs.
-    std::printf("program's start-up phases, median ms after launch:\n");
+    // Phases in the order the program logs them, medians over the runs,
+    // beside the bare window's own (main, application, shown).
+    const auto phase_medians = [](const std::vector<run_result>& results) {
+        std::map<QString, std::vector<double>> times;
+        for (const run_result& r : results)
+            for (const auto& [name, at] : r.phases)
+                times[name].push_back(at);
+        std::map<QString, double> medians;
+        for (auto& [name, values] : times)
+            medians[name] = median(values);
+        return medians;
+    };
+    const auto bare_phases = phase_medians(bare);
+    const auto real_phases = phase_medians(real);
+    std::printf("start-up phases, median ms after launch:   bare    program\n");
     std::vector<QString> order;
-    std::map<QString, std::vector<double>> times;
     for (const run_result& r : real)
-        for (const auto& [name, at] : r.phases) {
-            if (!times.contains(name))
+        for (const auto& [name, at] : r.phases)
+            if (std::find(order.begin(), order.end(), name) == order.end())
                 order.push_back(name);
-            times[name].push_back(at);
-        }
     double previous = 0;
     for (const QString& name : order) {
-        const double at = median(times[name]);
-        std::printf("  %-14s %8.1f  (+%.1f)\n", qPrintable(name), at, at - previous);
+        const double at = real_phases.at(name);
+        const auto in_bare = bare_phases.find(name);
+        const QString bare_at = in_bare == bare_phases.end() ? QString() : QString::number(in_bare->second, 'f', 1);
+        std::printf("  %-14s %30s %8.1f  (+%.1f)\n", qPrintable(name), qPrintable(bare_at), at, at - previous);
         previous = at;
     }
-    std::printf("  %-14s %8.1f\n", "mapped", median(real_map));
+    std::printf("  %-14s %30.1f %8.1f\n", "mapped", median(bare_map), median(real_map));
 
     const run_result idle = run_once(watcher, program, {}, build, 10);
     std::printf("\nprogram idle on its home screen: %.1f wake-ups per second, all threads\n",
