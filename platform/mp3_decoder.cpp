@@ -1,10 +1,9 @@
 #include "platform/mp3_decoder.h"
 
-#include "platform/mpeg_audio_stream.h"
-
 #include <mpg123.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 bool library_ready()
@@ -13,29 +12,25 @@ bool library_ready()
     return ready;
 }
 
-// The decoder reads through stdio: its buffer turns the many small reads of
-// a frame scan into a few large ones (about ten times faster than plain reads).
-// It sees the stream's bytes only, as if they were the whole file.
+// The decoder sees the stream's bytes only, as if they were the whole file.
 mpg123_ssize_t read_stream(void* handle, void* buffer, size_t bytes)
 {
-    const auto* range = static_cast<mp3_decoder::byte_range*>(handle);
-    const std::int64_t at = ftello(range->file);
-    if (at < range->begin)
-        return -1;
-    const auto left = static_cast<size_t>(std::max<std::int64_t>(0, range->end - at));
-    return static_cast<mpg123_ssize_t>(std::fread(buffer, 1, std::min(bytes, left), range->file));
+    auto* r = static_cast<mp3_decoder::reader*>(handle);
+    const auto count = static_cast<size_t>(std::clamp<std::int64_t>(r->end - r->at, 0, static_cast<std::int64_t>(bytes)));
+    std::memcpy(buffer, r->file.constData() + r->at, count);
+    r->at += static_cast<std::int64_t>(count);
+    return static_cast<mpg123_ssize_t>(count);
 }
 
 off_t seek_stream(void* handle, off_t offset, int whence)
 {
-    const auto* range = static_cast<mp3_decoder::byte_range*>(handle);
-    const std::int64_t base = whence == SEEK_SET ? range->begin
-                              : whence == SEEK_END ? range->end
-                                                   : ftello(range->file);
+    auto* r = static_cast<mp3_decoder::reader*>(handle);
+    const std::int64_t base = whence == SEEK_SET ? r->begin : whence == SEEK_END ? r->end : r->at;
     const std::int64_t to = base + offset;
-    if (to < range->begin || to > range->end || fseeko(range->file, static_cast<off_t>(to), SEEK_SET) != 0)
+    if (to < r->begin || to > r->end)
         return -1;
-    return static_cast<off_t>(to - range->begin);
+    r->at = to;
+    return static_cast<off_t>(to - r->begin);
 }
 }
 
@@ -45,64 +40,46 @@ mp3_decoder::mp3_decoder()
         return;
     int error = 0;
     handle_ = mpg123_new(nullptr, &error);
-    if (handle_)
-        mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_GAPLESS, 0.0);
+    if (!handle_)
+        return;
+    // The stream's measure decides which samples belong to the clip: the
+    // decoder gives every sample of every frame it is shown.
+    mpg123_param(handle_, MPG123_ADD_FLAGS, MPG123_QUIET, 0.0);
+    mpg123_param(handle_, MPG123_REMOVE_FLAGS, MPG123_GAPLESS, 0.0);
 }
 
 mp3_decoder::~mp3_decoder()
 {
     if (handle_)
         mpg123_delete(handle_);
-    if (stream_.file)
-        std::fclose(stream_.file);
 }
 
-mp3_decoder::open_result mp3_decoder::open(const char* path)
+bool mp3_decoder::open(const QByteArray& file)
 {
-    if (stream_.file)
-        return open_result::not_mp3;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file)
-        return open_result::unreadable;
-    return open(file);
-}
-
-mp3_decoder::open_result mp3_decoder::open(std::FILE* file)
-{
-    if (stream_.file) {
-        std::fclose(file);
-        return open_result::not_mp3;
-    }
-    stream_.file = file;
-    if (!handle_)
-        return open_result::not_mp3;
+    if (!handle_ || !reader_.file.isNull())
+        return false;
     const auto stream = find_mpeg_audio_stream(file);
-    if (!stream || fseeko(file, static_cast<off_t>(stream->begin), SEEK_SET) != 0)
-        return open_result::not_mp3;
-    stream_.begin = stream->begin;
-    stream_.end = stream->end;
+    if (!stream)
+        return false;
+    stream_ = *stream;
+    reader_ = {file, stream->begin, stream->end, stream->begin};
     if (mpg123_replace_reader_handle(handle_, read_stream, seek_stream, nullptr) != MPG123_OK
-        || mpg123_open_handle(handle_, &stream_) != MPG123_OK)
-        return open_result::not_mp3;
-    int encoding = 0;
-    if (mpg123_getformat(handle_, &rate_, &channels_, &encoding) != MPG123_OK
-        || rate_ != stream->sample_rate || channels_ != stream->channels)
-        return open_result::not_mp3;
+        || mpg123_open_handle(handle_, &reader_) != MPG123_OK)
+        return false;
+    long rate = 0;
+    int channels = 0, encoding = 0;
+    if (mpg123_getformat(handle_, &rate, &channels, &encoding) != MPG123_OK || rate != stream_.sample_rate
+        || channels != stream_.channels)
+        return false;
     // Keep the file's rate and channels, always as 16-bit samples.
     mpg123_format_none(handle_);
-    if (mpg123_format(handle_, rate_, channels_, MPG123_ENC_SIGNED_16) != MPG123_OK)
-        return open_result::not_mp3;
-    if (mpg123_scan(handle_) != MPG123_OK)
-        return open_result::not_mp3;
-    length_ = mpg123_length(handle_);
-    if (length_ <= 0)
-        return open_result::not_mp3;
-    return open_result::ok;
+    return mpg123_format(handle_, rate, channels, MPG123_ENC_SIGNED_16) == MPG123_OK && seek(0);
 }
 
 bool mp3_decoder::seek(std::int64_t frame)
 {
-    if (frame < 0 || frame > length_ || mpg123_seek(handle_, static_cast<off_t>(frame), SEEK_SET) < 0)
+    if (frame < 0 || frame > length()
+        || mpg123_seek(handle_, static_cast<off_t>(stream_.first_sample + frame), SEEK_SET) < 0)
         return false;
     position_ = frame;
     return true;
@@ -110,8 +87,8 @@ bool mp3_decoder::seek(std::int64_t frame)
 
 long mp3_decoder::read(std::int16_t* out, long max_frames)
 {
-    const std::size_t frame_bytes = sizeof(std::int16_t) * static_cast<std::size_t>(channels_);
-    const auto frames_left = std::clamp<std::int64_t>(length_ - position_, 0, max_frames);
+    const std::size_t frame_bytes = sizeof(std::int16_t) * static_cast<std::size_t>(channels());
+    const auto frames_left = std::clamp<std::int64_t>(length() - position_, 0, max_frames);
     auto* bytes = reinterpret_cast<unsigned char*>(out);
     const std::size_t wanted = frame_bytes * static_cast<std::size_t>(frames_left);
     std::size_t filled = 0;

@@ -1,33 +1,34 @@
 #pragma once
-// One MP3 file opened with libmpg123: its format, its exact length and
+// One MP3 file decoded with libmpg123: its format, its exact length and
 // sequential decoding to signed 16-bit samples from any sample position.
 // Only the file's MPEG audio stream (mpeg_audio_stream.h) is shown to the
-// decoder, so the length from its frame scan and what decoding gives follow
-// the same frames; decoding never goes past the length.
+// decoder, which turns each frame into the same number of samples; the clip
+// is the samples the stream's measure marks, so its length and what decoding
+// gives always agree.
+
+#include "platform/mpeg_audio_stream.h"
+
+#include <QByteArray>
 
 #include <cstdint>
-#include <cstdio>
 
 struct mpg123_handle_struct;
 
 class mp3_decoder {
 public:
-    enum class open_result { ok, unreadable, not_mp3 };
-
     mp3_decoder();
     ~mp3_decoder();
     mp3_decoder(const mp3_decoder&) = delete;
     mp3_decoder& operator=(const mp3_decoder&) = delete;
 
-    // `path` in the file system's encoding. Once only.
-    open_result open(const char* path);
-    // The same on a file already open for reading, which the decoder takes over.
-    open_result open(std::FILE* file);
+    // The whole file's bytes, kept while the decoder lives. Once only; false
+    // when they are not MPEG audio the decoder can read.
+    bool open(const QByteArray& file);
 
-    long sample_rate() const { return rate_; }
-    int channels() const { return channels_; }
+    long sample_rate() const { return stream_.sample_rate; }
+    int channels() const { return stream_.channels; }
     // In sample frames (one sample per channel).
-    std::int64_t length() const { return length_; }
+    std::int64_t length() const { return stream_.length(); }
 
     // To a frame from 0 to the length.
     bool seek(std::int64_t frame);
@@ -35,17 +36,15 @@ public:
     // frames decoded: 0 at the end of the clip, -1 on a decoding error.
     long read(std::int16_t* out, long max_frames);
 
-    // The part of the file the decoder reads: its MPEG audio stream.
-    struct byte_range {
-        std::FILE* file = nullptr;
-        std::int64_t begin = 0, end = 0;
+    // What the decoder reads: the stream's bytes, and where it has got to.
+    struct reader {
+        QByteArray file;
+        std::int64_t begin = 0, end = 0, at = 0;
     };
 
 private:
     mpg123_handle_struct* handle_ = nullptr;
-    byte_range stream_;
-    long rate_ = 0;
-    int channels_ = 0;
-    std::int64_t length_ = 0;
-    std::int64_t position_ = 0; // next frame read() gives
+    reader reader_;
+    mpeg_audio_stream stream_;
+    std::int64_t position_ = 0; // next frame read() gives, from the clip's start
 };

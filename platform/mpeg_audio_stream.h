@@ -1,22 +1,35 @@
 #pragma once
-// Where the MPEG audio frames of a file lie. A file is taken as MPEG audio
-// only when, after its ID3v2 tags and any zero padding, it starts with a run
-// of consecutive well-formed frames of one format (version, layer, sample
-// rate, channel count). The stream ends at the first byte that is not such a
-// frame: a change of format, a trailing tag, damage, or a last frame cut short.
-// So a WAV, FLAC or Ogg file given an ".mp3" name is refused, and what the
-// decoder is shown never changes format midway.
+// Where the MPEG audio frames of a file lie, and how many samples they give.
+// A file is taken as MPEG audio only when, after its ID3v2 tags and any zero
+// padding, it starts with a run of consecutive well-formed frames of one
+// format (version, layer, sample rate, channel count). The stream ends at the
+// first byte that is not such a frame: a change of format, a trailing tag,
+// damage, or a last frame cut short. So a WAV, FLAC or Ogg file given an
+// ".mp3" name is refused, and what the decoder is shown never changes format
+// midway.
+//
+// An encoder's information frame at the start (Xing, Info or VBRI) holds no
+// sound and is left out of the stream. When it is a LAME tag whose frame
+// count matches the stream, its encoder delay and padding mark the samples
+// the encoder added around the sound, which the clip leaves out.
+
+#include <QByteArrayView>
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
 struct mpeg_audio_stream {
-    std::int64_t begin = 0; // offset of the first frame
+    std::int64_t begin = 0; // offset of the first audio frame
     std::int64_t end = 0;   // offset just past the last frame
     long sample_rate = 0;
     int channels = 0;
+    // The decoded frames give samples 0 to `decoded` (per channel); the clip
+    // is the part from `first_sample` to `end_sample`.
+    std::int64_t decoded = 0;
+    std::int64_t first_sample = 0;
+    std::int64_t end_sample = 0;
+
+    std::int64_t length() const { return end_sample - first_sample; }
 };
 
-// Reads `file` from its start; its position afterwards is unspecified.
-std::optional<mpeg_audio_stream> find_mpeg_audio_stream(std::FILE* file);
+std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file);

@@ -130,7 +130,7 @@ error_code openal_audio_service::fail(error_kind kind, const QString& file_name)
     return static_cast<error_code>(kind) | static_cast<error_code>(failed_files_.size()) << 8;
 }
 
-error_code openal_audio_service::check_file(const QString& file_name)
+error_code openal_audio_service::read_file(const QString& file_name, QByteArray& bytes)
 {
     if (QFileInfo(file_name).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0)
         return fail(error_kind::unknown_extension, file_name);
@@ -139,6 +139,9 @@ error_code openal_audio_service::check_file(const QString& file_name)
         return fail(error_kind::file_not_found, file_name);
     QFile file(file_name);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return fail(error_kind::file_unreadable, file_name);
+    bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
         return fail(error_kind::file_unreadable, file_name);
     return 0;
 }
@@ -156,24 +159,19 @@ device_id openal_audio_service::free_id()
 error_code openal_audio_service::open(const QString& file_name, QObject* receiver, device_id& id)
 {
     id = 0;
-    if (const error_code error = check_file(file_name))
+    QByteArray bytes;
+    if (const error_code error = read_file(file_name, bytes))
         return error;
+    const auto measure = find_mpeg_audio_stream(bytes); // measured only: playing decodes
+    if (!measure)
+        return fail(error_kind::not_mp3, file_name);
 
     auto d = std::make_unique<device>();
     d->file_name = file_name;
     d->receiver = receiver;
-    mp3_decoder decoder; // checks the file and measures it; playing opens another
-    switch (decoder.open(QFile::encodeName(file_name).constData())) {
-    case mp3_decoder::open_result::ok:
-        break;
-    case mp3_decoder::open_result::unreadable:
-        return fail(error_kind::file_unreadable, file_name);
-    case mp3_decoder::open_result::not_mp3:
-        return fail(error_kind::not_mp3, file_name);
-    }
-    d->rate = decoder.sample_rate();
-    d->channels = decoder.channels();
-    d->length = decoder.length();
+    d->rate = measure->sample_rate;
+    d->channels = measure->channels;
+    d->length = measure->length();
 
     const device_id new_id = free_id();
     if (new_id == 0)
@@ -258,9 +256,11 @@ error_code openal_audio_service::start(device_id id, device& d)
     }
     if (const error_code error = open_output(d.file_name))
         return error;
+    QByteArray bytes;
+    if (const error_code error = read_file(d.file_name, bytes))
+        return error;
     auto s = std::make_unique<stream>();
-    if (s->decoder.open(QFile::encodeName(d.file_name).constData()) != mp3_decoder::open_result::ok
-        || (d.stopped_at > 0 && !s->decoder.seek(d.stopped_at)))
+    if (!s->decoder.open(bytes) || (d.stopped_at > 0 && !s->decoder.seek(d.stopped_at)))
         return fail(error_kind::decode_failure, d.file_name);
     alGetError();
     alGenSources(1, &s->source);

@@ -1,7 +1,7 @@
 #pragma once
 // The audio service over libmpg123 (decoding) and OpenAL Soft (output and
-// mixing). Each device is one file; opening checks the file and scans it for
-// its exact length, and keeps nothing else. A device gets a decoder and an
+// mixing). Each device is one file; opening reads the file and measures its
+// exact length from the frame headers, and keeps nothing else. A device gets a decoder and an
 // OpenAL source only while it plays, streaming a few short buffers that a
 // timer on the caller's thread refills; several devices sound together.
 // The audio output itself is opened at the first play and closed again when
@@ -50,7 +50,7 @@ private:
 
     device* find(device_id id);
     error_code fail(error_kind kind, const QString& file_name);
-    error_code check_file(const QString& file_name);
+    error_code read_file(const QString& file_name, QByteArray& bytes);
     device_id free_id();
     error_code start(device_id id, device& d);
     error_code open_output(const QString& file_name);

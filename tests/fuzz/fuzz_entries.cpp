@@ -81,13 +81,8 @@ QString jpeg_outcome(const QByteArray& bytes)
 
 QString mp3_outcome(const QByteArray& bytes)
 {
-    if (bytes.isEmpty()) // fmemopen refuses an empty buffer
-        return QStringLiteral("error: not MPEG audio");
-    std::FILE* file = fmemopen(const_cast<char*>(bytes.constData()), static_cast<size_t>(bytes.size()), "rb");
-    if (!file)
-        return QStringLiteral("fault: fmemopen failed");
     mp3_decoder decoder;
-    if (decoder.open(file) != mp3_decoder::open_result::ok)
+    if (!decoder.open(bytes))
         return QStringLiteral("error: not MPEG audio");
 
     const std::int64_t length = decoder.length();
