@@ -130,20 +130,44 @@ error_code openal_audio_service::fail(error_kind kind, const QString& file_name)
     return static_cast<error_code>(kind) | static_cast<error_code>(failed_files_.size()) << 8;
 }
 
-error_code openal_audio_service::read_file(const QString& file_name, QByteArray& bytes)
+namespace {
+// The whole of a clip file, or why it cannot be had.
+error_kind read_clip_file(const QString& file_name, QByteArray& bytes)
 {
     if (QFileInfo(file_name).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0)
-        return fail(error_kind::unknown_extension, file_name);
+        return error_kind::unknown_extension;
     const QFileInfo info(file_name);
     if (!info.exists())
-        return fail(error_kind::file_not_found, file_name);
+        return error_kind::file_not_found;
     QFile file(file_name);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return fail(error_kind::file_unreadable, file_name);
+        return error_kind::file_unreadable;
     bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return fail(error_kind::file_unreadable, file_name);
-    return 0;
+    return file.error() == QFileDevice::NoError ? error_kind::none : error_kind::file_unreadable;
+}
+}
+
+clip_measure openal_audio_service::measure(const QString& file_name)
+{
+    clip_measure m;
+    QByteArray bytes;
+    m.failure = read_clip_file(file_name, bytes);
+    if (m.failure != error_kind::none)
+        return m;
+    const auto stream = find_mpeg_audio_stream(bytes);
+    if (!stream) {
+        m.failure = error_kind::not_mp3;
+        return m;
+    }
+    m.rate = stream->sample_rate;
+    m.channels = stream->channels;
+    m.length = stream->length();
+    return m;
+}
+
+void openal_audio_service::use_measures(std::map<QString, clip_measure> measures)
+{
+    measures_ = std::move(measures);
 }
 
 device_id openal_audio_service::free_id()
@@ -159,19 +183,19 @@ device_id openal_audio_service::free_id()
 error_code openal_audio_service::open(const QString& file_name, QObject* receiver, device_id& id)
 {
     id = 0;
-    QByteArray bytes;
-    if (const error_code error = read_file(file_name, bytes))
-        return error;
-    const auto measure = find_mpeg_audio_stream(bytes); // measured only: playing decodes
-    if (!measure)
-        return fail(error_kind::not_mp3, file_name);
+    const auto measured = measures_.find(file_name);
+    const clip_measure m = measured != measures_.end() ? measured->second : measure(file_name);
+    if (measured != measures_.end())
+        measures_.erase(measured);
+    if (m.failure != error_kind::none)
+        return fail(m.failure, file_name);
 
     auto d = std::make_unique<device>();
     d->file_name = file_name;
     d->receiver = receiver;
-    d->rate = measure->sample_rate;
-    d->channels = measure->channels;
-    d->length = measure->length();
+    d->rate = m.rate;
+    d->channels = m.channels;
+    d->length = m.length;
 
     const device_id new_id = free_id();
     if (new_id == 0)
@@ -257,8 +281,8 @@ error_code openal_audio_service::start(device_id id, device& d)
     if (const error_code error = open_output(d.file_name))
         return error;
     QByteArray bytes;
-    if (const error_code error = read_file(d.file_name, bytes))
-        return error;
+    if (const error_kind failure = read_clip_file(d.file_name, bytes); failure != error_kind::none)
+        return fail(failure, d.file_name);
     auto s = std::make_unique<stream>();
     if (!s->decoder.open(bytes) || (d.stopped_at > 0 && !s->decoder.seek(d.stopped_at)))
         return fail(error_kind::decode_failure, d.file_name);

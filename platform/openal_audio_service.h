@@ -17,6 +17,15 @@
 
 namespace audio {
 
+// What opening a clip file finds: why it cannot be opened, or its format and
+// exact length in sample frames.
+struct clip_measure {
+    error_kind failure = error_kind::none;
+    long rate = 0;
+    int channels = 0;
+    std::int64_t length = 0;
+};
+
 class openal_audio_service final : public audio_service {
 public:
     openal_audio_service();
@@ -25,6 +34,13 @@ public:
     openal_audio_service& operator=(const openal_audio_service&) = delete;
 
     error_code open(const QString& file_name, QObject* receiver, device_id& device) override;
+    // Measures a clip file as opening it would; safe on any thread, it
+    // touches no service state.
+    static clip_measure measure(const QString& file_name);
+    // Measures taken beforehand (at start-up, on another thread) by file
+    // name: the next open of each file uses its measure instead of reading
+    // the file again.
+    void use_measures(std::map<QString, clip_measure> measures);
     error_code can_play(device_id device, bool& answer) override;
     error_code status_mode(device_id device, mode& answer) override;
     error_code status_position(device_id device, std::uint32_t& milliseconds) override;
@@ -50,7 +66,6 @@ private:
 
     device* find(device_id id);
     error_code fail(error_kind kind, const QString& file_name);
-    error_code read_file(const QString& file_name, QByteArray& bytes);
     device_id free_id();
     error_code start(device_id id, device& d);
     error_code open_output(const QString& file_name);
@@ -65,7 +80,8 @@ private:
     std::unique_ptr<output> output_;
     std::map<device_id, std::unique_ptr<device>> devices_;
     device_id last_id_ = 0;
-    std::vector<QString> failed_files_; // file of each failure, for its text
+    std::map<QString, clip_measure> measures_; // until their file is opened
+    std::vector<QString> failed_files_;        // file of each failure, for its text
     std::vector<std::int16_t> chunk_;   // decoding space, shared by all devices
     QTimer watcher_;
     QTimer idle_closer_;
