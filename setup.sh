@@ -6,7 +6,7 @@ set -eu
 PACKAGES="
 cmake g++ make pkg-config
 qt6-base-dev qt6-base-dev-tools libgl-dev
-libjpeg62-turbo-dev libmpg123-dev libopenal-dev
+libjpeg62-turbo-dev libmpg123-dev libopenal-dev libfontconfig-dev
 espeak-ng lame sox
 fonts-wine fonts-liberation fonts-wqy-zenhei
 xvfb xauth x11-utils imagemagick libxcb1-dev

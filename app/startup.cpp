@@ -4,6 +4,8 @@
 #include "about/emblem.h"
 #include "app/hsk.h"
 #include "content/catalogue.h"
+#include "pages/clip_player.h"
+#include "pages/question_pages.h"
 #include "platform/error_reporting.h"
 #include "platform/openal_audio_service.h"
 #include "platform/window_placement.h"
@@ -13,6 +15,8 @@
 #include <QLoggingCategory>
 #include <QTimer>
 #include <QWindow>
+
+#include <fontconfig/fontconfig.h>
 
 #include <chrono>
 #include <functional>
@@ -57,6 +61,32 @@ void mark_startup_phase(const char* phase)
             static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }
 
+startup_preparation::startup_preparation()
+{
+    std::promise<void> fonts_loaded;
+    fonts_ = fonts_loaded.get_future();
+    content_ = std::async(std::launch::async, [fonts_loaded = std::move(fonts_loaded)]() mutable {
+        FcInit();
+        fonts_loaded.set_value();
+        content prepared{catalogue::load(), {}};
+        for (const QString& clip : section_clips(prepared.questions.pages(1))) {
+            const QString file = clip_file_name(clip);
+            prepared.clip_measures.emplace(file, audio::openal_audio_service::measure(file));
+        }
+        return prepared;
+    });
+}
+
+void startup_preparation::wait_for_fonts()
+{
+    fonts_.wait();
+}
+
+startup_preparation::content startup_preparation::take_content()
+{
+    return content_.get();
+}
+
 void install_fonts()
 {
     // Regular face only: Wine's bold Tahoma is hardly heavier than its regular
@@ -66,12 +96,13 @@ void install_fonts()
     QFont::insertSubstitution(QStringLiteral("SimHei"), QStringLiteral("WenQuanYi Zen Hei"));
 }
 
-int run_program(QApplication& application)
+int run_program(QApplication& application, startup_preparation& preparation)
 {
     mark_startup_phase("application");
     application.setApplicationName(QStringLiteral("Parvolis - HSK élémentaire"));
     application.setApplicationVersion(QStringLiteral(PARVOLIS_PRODUCT_VERSION));
     application.setDesktopFileName(QStringLiteral("parvolis"));
+    preparation.wait_for_fonts();
     install_fonts();
     mark_startup_phase("fonts");
 
@@ -81,7 +112,9 @@ int run_program(QApplication& application)
     audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form1;
     try {
-        form1 = std::make_unique<TForm1>(catalogue::load(), audio);
+        startup_preparation::content prepared = preparation.take_content();
+        audio.use_measures(std::move(prepared.clip_measures));
+        form1 = std::make_unique<TForm1>(std::move(prepared.questions), audio);
     } catch (const AppError& error) {
         form1.reset();
         report_startup_error(error);

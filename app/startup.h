@@ -2,13 +2,42 @@
 // The start-up sequence: application title, fonts, the main window and the
 // About box, the event loop. Returns the process exit status.
 
+#include "content/catalogue.h"
+#include "platform/openal_audio_service.h"
+
+#include <future>
+#include <map>
+
 class QApplication;
+
+// Start-up work that needs no window system, begun before the application
+// object so that it runs on another core while that object connects to the
+// display: loading the font configuration, which the first text laid out
+// needs, then reading the question catalogue with its pictures and
+// measuring the recordings it names.
+class startup_preparation {
+public:
+    struct content {
+        catalogue questions;
+        std::map<QString, audio::clip_measure> clip_measures; // by file name
+    };
+
+    startup_preparation();
+
+    // Each waits for its part of the work.
+    void wait_for_fonts();
+    content take_content(); // throws AppError when the catalogue cannot be read
+
+private:
+    std::future<void> fonts_;
+    std::future<content> content_;
+};
 
 // Fonts the layout was measured in: Tahoma from Wine's metric-compatible
 // files, SimHei drawn with a font that covers simplified Chinese.
 void install_fonts();
 
-int run_program(QApplication& application);
+int run_program(QApplication& application, startup_preparation& preparation);
 
 // Notes that start-up has reached `phase`, with the time on the system's
 // monotonic clock, in the logging category "parvolis.startup" (off unless

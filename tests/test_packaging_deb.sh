@@ -69,7 +69,9 @@ ldd "$program" >"$scratch/ldd" || fail "ldd cannot read the packaged program"
 libraries=$(objdump -p "$program" | awk '$1 == "NEEDED" {print $2}')
 [ -n "$libraries" ] || fail "no libraries listed in the packaged program"
 for library in $libraries; do
-    path=$(awk -v name="$library" '$1 == name && $3 ~ /^\// {print $3}' "$scratch/ldd")
+    # "name => path (address)", or "path (address)" for the dynamic loader
+    path=$(awk -v name="$library" '$1 == name && $3 ~ /^\// {print $3}
+        $1 ~ /^\// && substr($1, length($1) - length(name)) == "/" name {print $1}' "$scratch/ldd")
     [ -n "$path" ] || fail "$library is not resolved"
     owner=$(dpkg -S "$path" 2>/dev/null || dpkg -S "/usr$path" 2>/dev/null || true)
     [ -n "$owner" ] || fail "no installed package holds $path"
