@@ -63,10 +63,11 @@ picture read_picture_record(const QByteArray& record, const QString& name)
         fail(name, QStringLiteral("%1 unexpected bytes after the data").arg(available - length));
 
     try {
-        // Decoded here, so that a picture that cannot be shown is refused
-        // with its record named, not when its page is built.
+        // Checked here (every coefficient decoded, the image made small), so
+        // that a picture that cannot be shown is refused with its record
+        // named, not when its page is built.
         picture result(*format, record.mid(data_at));
-        result.decode();
+        result.check();
         return result;
     } catch (const AppError& error) {
         fail(name, error.message());

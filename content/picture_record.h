@@ -12,9 +12,9 @@
 #include <QString>
 
 // Reads a record's bytes; `name` only names the record in error messages.
-// The picture comes decoded. Throws AppError("EInvalidGraphic"), naming the
-// record, on an unknown kind, a length that does not match the bytes there,
-// or data that cannot be decoded.
+// The picture's data is checked through (picture::check). Throws
+// AppError("EInvalidGraphic"), naming the record, on an unknown kind, a
+// length that does not match the bytes there, or data that cannot be decoded.
 picture read_picture_record(const QByteArray& record, const QString& name);
 
 // Reads the file of a record: ":/content/images/<name>.pic" when `folder` is

@@ -117,13 +117,19 @@ QSize jpeg_read_size(const QByteArray& data)
     return size;
 }
 
-QImage jpeg_decode(const QByteArray& data)
+namespace {
+
+// The image at 1 / `reduction` of its size (1, 2, 4 or 8); the limits apply
+// to the whole image whatever the reduction.
+QImage decode_reduced(const QByteArray& data, unsigned reduction)
 {
     decoder d;
     QImage::Format format = QImage::Format_Invalid;
     if (!guarded(d, [&](j_decompress_ptr info) {
             read_header(info, data);
             format = choose_output(info);
+            info->scale_num = 1;
+            info->scale_denom = reduction;
             jpeg_calc_output_dimensions(info);
             // Past this, libjpeg fails instead of allocating; a progressive
             // image needs a buffer for the whole picture's coefficients.
@@ -132,8 +138,8 @@ QImage jpeg_decode(const QByteArray& data)
         fail(d);
     if (format == QImage::Format_Invalid)
         fail(QStringLiteral("unsupported colour space"));
-    const auto width = static_cast<long long>(d.info.output_width);
-    const auto height = static_cast<long long>(d.info.output_height);
+    const auto width = static_cast<long long>(d.info.image_width);
+    const auto height = static_cast<long long>(d.info.image_height);
     if (width * height > largest_image_pixels)
         fail(QStringLiteral("image of %1 x %2 pixels is too large").arg(width).arg(height));
 
@@ -145,7 +151,7 @@ QImage jpeg_decode(const QByteArray& data)
                      .arg(working_memory_bytes / (1024 * 1024)));
         fail(d);
     }
-    QImage image(static_cast<int>(width), static_cast<int>(height), format);
+    QImage image(static_cast<int>(d.info.output_width), static_cast<int>(d.info.output_height), format);
     if (image.isNull())
         fail(QStringLiteral("out of memory"));
 
@@ -158,4 +164,16 @@ QImage jpeg_decode(const QByteArray& data)
         }))
         fail(d);
     return image;
+}
+
+} // namespace
+
+QImage jpeg_decode(const QByteArray& data)
+{
+    return decode_reduced(data, 1);
+}
+
+void jpeg_check(const QByteArray& data)
+{
+    decode_reduced(data, 8);
 }

@@ -29,7 +29,7 @@ void register_standard_picture_formats()
 {
     register_picture_format({QStringLiteral("TJPEGImage"),
                              {QStringLiteral("jpeg"), QStringLiteral("jpg")},
-                             QStringLiteral("JPEG Image File"), jpeg_read_size, jpeg_decode});
+                             QStringLiteral("JPEG Image File"), jpeg_read_size, jpeg_decode, jpeg_check});
 }
 
 const std::vector<picture_format>& registered_picture_formats()
@@ -63,4 +63,14 @@ QImage picture::decode() const
     if (decoded_.isNull())
         decoded_ = format_.decode(data_);
     return decoded_;
+}
+
+void picture::check() const
+{
+    if (!decoded_.isNull())
+        return;
+    if (format_.check)
+        format_.check(data_);
+    else
+        format_.decode(data_);
 }

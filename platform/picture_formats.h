@@ -1,8 +1,8 @@
 #pragma once
 // Registry of the picture formats the program can read, and the picture they
 // make: the encoded data kept as it is, its size read from the header at once,
-// decoded on request. Formats are registered once at start-up,
-// before any picture is read; the registry is not meant for other threads.
+// decoded on request. Formats are registered once at start-up, before any
+// picture is read; after that, pictures may be read on any thread.
 
 #include <QByteArray>
 #include <QImage>
@@ -17,9 +17,11 @@ struct picture_format {
     QString kind;           // the picture kind's name, e.g. "TJPEGImage"
     QStringList extensions; // file extensions without the dot, lower case
     QString description;    // e.g. "JPEG Image File"
-    // Both throw AppError on data they cannot read.
+    // All throw AppError on data they cannot read.
     QSize (*read_size)(const QByteArray& data) = nullptr;
     QImage (*decode)(const QByteArray& data) = nullptr;
+    // Refuses what decode would refuse, for less work; none: decode is the check.
+    void (*check)(const QByteArray& data) = nullptr;
 };
 
 // Adds a format, or replaces the one registered under the same kind.
@@ -52,6 +54,8 @@ public:
     // Throws AppError when the data cannot be decoded. Decodes once; later
     // calls give the same image.
     QImage decode() const;
+    // Throws AppError when decode() would; does not keep an image.
+    void check() const;
 
 private:
     picture_format format_;

@@ -74,9 +74,18 @@ QString picture_record_outcome(const QByteArray& bytes)
     });
 }
 
+// The quick check must refuse exactly what decoding refuses, with the same words.
 QString jpeg_outcome(const QByteArray& bytes)
 {
-    return outcome_of([&] { return QStringLiteral("ok ") + size_text(jpeg_decode(bytes).size()); });
+    const QString decoded = outcome_of([&] { return QStringLiteral("ok ") + size_text(jpeg_decode(bytes).size()); });
+    const QString checked = outcome_of([&] {
+        jpeg_check(bytes);
+        return QStringLiteral("ok");
+    });
+    const bool both_ok = checked == QLatin1String("ok") && decoded.startsWith(QLatin1String("ok "));
+    if (!both_ok && checked != decoded)
+        return QStringLiteral("fault: the check gives \"%1\", decoding \"%2\"").arg(checked, decoded);
+    return decoded;
 }
 
 QString mp3_outcome(const QByteArray& bytes)
