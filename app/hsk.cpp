@@ -77,9 +77,13 @@ QAction* separator(QMenu* menu, const char* name)
 }
 
 TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent)
+    : TForm1([&questions] { return std::move(questions); }, audio, parent)
+{
+}
+
+TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service& audio, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , questions_(std::make_unique<const catalogue>(std::move(questions)))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
@@ -91,7 +95,7 @@ TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(644, 447);
     setCentralWidget(client);
-    build_home_screen(client, audio);
+    build_home_screen(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize); // the window cannot be resized
     layout()->activate();
 
@@ -100,6 +104,11 @@ TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent
     set_cancel_button(this, terminer);
     Button1->setFocus();
     stray_clicks::follow_mouse();
+
+    // The clip players of section 1 come last, made from the questions.
+    questions_ = std::make_unique<const catalogue>(questions());
+    for (const QString& clip : section_clips(questions_->pages(1)))
+        players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
     mark_startup_phase("window built");
 
     // Every control exists: the players open their clips, one after another.
@@ -127,7 +136,7 @@ void TForm1::ensure_pages()
     set_tab_order();
 }
 
-void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
+void TForm1::build_home_screen(QWidget* client)
 {
     titre_chinois = named(new QLabel(QStringLiteral("汉语水平考试"), client), "titre_chinois", {220, 0, 174, 29});
     titre_chinois->setFont(font_px("SimHei", 29));
@@ -167,9 +176,6 @@ void TForm1::build_home_screen(QWidget* client, audio::audio_service& audio)
         *sets[i] = named(new PageSet(PageSet::Level::TopLevel, client), set_names[i], {2, 58, 639, 338});
         (*sets[i])->hide();
     }
-    // The players exist, and open their clips, before the pages around them.
-    for (const QString& clip : section_clips(questions_->pages(1)))
-        players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
 
     terminer = push_button(client, "terminer", QStringLiteral("Terminer"), {248, 400, 145, 25});
     precedent = push_button(client, "precedent", QStringLiteral("<< Question précédente"), {5, 400, 145, 25});

@@ -8,6 +8,7 @@
 #include "engine/window_controls.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,10 @@ public:
     // out from `questions` later (ensure_pages). Throws AppError when a clip
     // cannot be opened; the half-built window is then destroyed.
     TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent = nullptr);
+    // The same, asking for the questions only once every control that does
+    // not depend on them exists, so that they can still be being read
+    // meanwhile. Throws what `questions` throws.
+    TForm1(const std::function<catalogue()>& questions, audio::audio_service& audio, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // Lays out the question pages around the opened players, with their
@@ -126,7 +131,7 @@ public:
     const std::vector<ClipPlayer*>& clip_players() const { return players_; }
 
 private:
-    void build_home_screen(QWidget* client, audio::audio_service& audio);
+    void build_home_screen(QWidget* client);
     void build_menu_bar();
     void bind_events();
     void bind_answer_options();

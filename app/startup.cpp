@@ -112,9 +112,13 @@ int run_program(QApplication& application, startup_preparation& preparation)
     audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form1;
     try {
-        startup_preparation::content prepared = preparation.take_content();
-        audio.use_measures(std::move(prepared.clip_measures));
-        form1 = std::make_unique<TForm1>(std::move(prepared.questions), audio);
+        form1 = std::make_unique<TForm1>(
+            [&] {
+                startup_preparation::content prepared = preparation.take_content();
+                audio.use_measures(std::move(prepared.clip_measures));
+                return std::move(prepared.questions);
+            },
+            audio);
     } catch (const AppError& error) {
         form1.reset();
         report_startup_error(error);
