@@ -1,9 +1,8 @@
 #include "platform/openal_audio_service.h"
 
 #include "platform/mp3_decoder.h"
+#include "platform/openal_library.h"
 
-#include <AL/al.h>
-#include <AL/alc.h>
 
 #include <QCoreApplication>
 #include <QFile>
@@ -26,6 +25,12 @@ constexpr int watch_interval_ms = 100;
 // The output closes when no device has played for this long.
 constexpr int default_idle_close_ms = 3000;
 constexpr std::uint32_t max_failure_records = 0xFFFFFF;
+
+// Only called once the output is open, so with the library loaded.
+const openal_library& al()
+{
+    return *openal();
+}
 }
 
 struct openal_audio_service::output {
@@ -34,11 +39,11 @@ struct openal_audio_service::output {
 
     ~output()
     {
-        alcMakeContextCurrent(nullptr);
+        al().alcMakeContextCurrent(nullptr);
         if (context)
-            alcDestroyContext(context);
+            al().alcDestroyContext(context);
         if (device)
-            alcCloseDevice(device);
+            al().alcCloseDevice(device);
     }
 };
 
@@ -63,11 +68,11 @@ struct openal_audio_service::stream {
     ~stream()
     {
         if (source) {
-            alSourceStop(source);
-            alDeleteSources(1, &source);
+            al().alSourceStop(source);
+            al().alDeleteSources(1, &source);
         }
         if (buffers_made)
-            alDeleteBuffers(buffer_count, buffers.data());
+            al().alDeleteBuffers(buffer_count, buffers.data());
     }
 };
 
@@ -92,11 +97,11 @@ struct openal_audio_service::device {
         if (!playing)
             return stopped_at;
         ALint source_state = AL_STOPPED;
-        alGetSourcei(playing->source, AL_SOURCE_STATE, &source_state);
+        al().alGetSourcei(playing->source, AL_SOURCE_STATE, &source_state);
         if (playing->queue.empty() || source_state == AL_STOPPED)
             return playing->decoded_to; // everything queued has been heard
         ALint offset = 0;
-        alGetSourcei(playing->source, AL_SAMPLE_OFFSET, &offset);
+        al().alGetSourcei(playing->source, AL_SAMPLE_OFFSET, &offset);
         return std::min(playing->queue_start + offset, length);
     }
 };
@@ -258,11 +263,13 @@ error_code openal_audio_service::open_output(const QString& file_name)
 {
     if (output_)
         return 0;
+    if (!openal())
+        return fail(error_kind::no_output, file_name);
     auto out = std::make_unique<output>();
-    out->device = alcOpenDevice(nullptr);
+    out->device = al().alcOpenDevice(nullptr);
     if (out->device)
-        out->context = alcCreateContext(out->device, nullptr);
-    if (!out->context || !alcMakeContextCurrent(out->context))
+        out->context = al().alcCreateContext(out->device, nullptr);
+    if (!out->context || !al().alcMakeContextCurrent(out->context))
         return fail(error_kind::no_output, file_name);
     output_ = std::move(out);
     return 0;
@@ -286,14 +293,14 @@ error_code openal_audio_service::start(device_id id, device& d)
     auto s = std::make_unique<stream>();
     if (!s->decoder.open(bytes) || (d.stopped_at > 0 && !s->decoder.seek(d.stopped_at)))
         return fail(error_kind::decode_failure, d.file_name);
-    alGetError();
-    alGenSources(1, &s->source);
-    if (alGetError() != AL_NO_ERROR) {
+    al().alGetError();
+    al().alGenSources(1, &s->source);
+    if (al().alGetError() != AL_NO_ERROR) {
         s->source = 0;
         return fail(error_kind::output_failure, d.file_name);
     }
-    alGenBuffers(buffer_count, s->buffers.data());
-    if (alGetError() != AL_NO_ERROR)
+    al().alGenBuffers(buffer_count, s->buffers.data());
+    if (al().alGetError() != AL_NO_ERROR)
         return fail(error_kind::output_failure, d.file_name);
     s->buffers_made = true;
     s->decoded_to = d.stopped_at;
@@ -305,8 +312,8 @@ error_code openal_audio_service::start(device_id id, device& d)
         d.playing.reset();
         return fail(error_kind::decode_failure, d.file_name);
     }
-    alSourcePlay(d.playing->source);
-    if (alGetError() != AL_NO_ERROR) {
+    al().alSourcePlay(d.playing->source);
+    if (al().alGetError() != AL_NO_ERROR) {
         d.playing.reset();
         return fail(error_kind::output_failure, d.file_name);
     }
@@ -391,8 +398,8 @@ bool openal_audio_service::queue_next_chunk(device& d, unsigned buffer)
     }
     const ALenum format = d.channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
     const auto bytes = static_cast<ALsizei>(frames * d.channels * static_cast<long>(sizeof(std::int16_t)));
-    alBufferData(buffer, format, chunk_.data(), bytes, static_cast<ALsizei>(d.rate));
-    alSourceQueueBuffers(s.source, 1, &buffer);
+    al().alBufferData(buffer, format, chunk_.data(), bytes, static_cast<ALsizei>(d.rate));
+    al().alSourceQueueBuffers(s.source, 1, &buffer);
     s.queue.push_back({buffer, frames});
     s.decoded_to += frames;
     return true;
@@ -410,20 +417,20 @@ void openal_audio_service::keep_playing(device_id id, device& d)
 {
     stream& s = *d.playing;
     ALint processed = 0;
-    alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
+    al().alGetSourcei(s.source, AL_BUFFERS_PROCESSED, &processed);
     for (; processed > 0 && !s.queue.empty(); --processed) {
         ALuint buffer = s.queue.front().buffer;
-        alSourceUnqueueBuffers(s.source, 1, &buffer);
+        al().alSourceUnqueueBuffers(s.source, 1, &buffer);
         s.queue_start += s.queue.front().frames;
         s.queue.pop_front();
         queue_next_chunk(d, buffer);
     }
     ALint state = AL_STOPPED;
-    alGetSourcei(s.source, AL_SOURCE_STATE, &state);
+    al().alGetSourcei(s.source, AL_SOURCE_STATE, &state);
     if (state == AL_PLAYING)
         return;
     if (!s.queue.empty()) {
-        alSourcePlay(s.source); // ran dry while we were late: go on
+        al().alSourcePlay(s.source); // ran dry while we were late: go on
         return;
     }
     // Ended, played through or not: stopped at the end, so that the next Play

@@ -58,7 +58,7 @@ field Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | grep . >"$scratch/depends
 depends_on() {
     grep -qx "$1" "$scratch/depends" || fail "the package does not depend on $1 ($2)"
 }
-for package in qt6-qpa-plugins fonts-wine fonts-liberation fonts-wqy-zenhei; do
+for package in qt6-qpa-plugins libopenal1 fonts-wine fonts-liberation fonts-wqy-zenhei; do
     depends_on "$package" "loaded at run time"
 done
 # Every library the packaged program loads belongs to a package it depends on.
