@@ -240,11 +240,11 @@ std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file)
         return std::nullopt;
 
     mpeg_audio_stream stream{audio_begin, end, first->format.sample_rate, first->format.channels};
-    stream.decoded = audio_frames * first->samples();
-    stream.end_sample = stream.decoded;
+    const std::int64_t decoded = audio_frames * first->samples();
+    stream.end_sample = decoded;
     if (info && info->frames == audio_frames && info->delay) {
         const std::int64_t from = *info->delay + decoder_delay;
-        const std::int64_t to = std::min(stream.decoded, stream.decoded - *info->padding + decoder_delay);
+        const std::int64_t to = std::min(decoded, decoded - *info->padding + decoder_delay);
         if (from < to) {
             stream.first_sample = from;
             stream.end_sample = to;

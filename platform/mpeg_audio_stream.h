@@ -23,9 +23,8 @@ struct mpeg_audio_stream {
     std::int64_t end = 0;   // offset just past the last frame
     long sample_rate = 0;
     int channels = 0;
-    // The decoded frames give samples 0 to `decoded` (per channel); the clip
-    // is the part from `first_sample` to `end_sample`.
-    std::int64_t decoded = 0;
+    // The clip: the decoded samples (per channel) from `first_sample` to
+    // `end_sample`, counted from the first sample of the first audio frame.
     std::int64_t first_sample = 0;
     std::int64_t end_sample = 0;
 

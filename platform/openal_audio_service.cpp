@@ -3,7 +3,6 @@
 #include "platform/mp3_decoder.h"
 #include "platform/openal_library.h"
 
-
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
@@ -25,6 +24,21 @@ constexpr int watch_interval_ms = 100;
 // The output closes when no device has played for this long.
 constexpr int default_idle_close_ms = 3000;
 constexpr std::uint32_t max_failure_records = 0xFFFFFF;
+
+// The whole of a clip file, or why it cannot be had.
+error_kind read_clip_file(const QString& file_name, QByteArray& bytes)
+{
+    if (QFileInfo(file_name).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0)
+        return error_kind::unknown_extension;
+    const QFileInfo info(file_name);
+    if (!info.exists())
+        return error_kind::file_not_found;
+    QFile file(file_name);
+    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
+        return error_kind::file_unreadable;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError ? error_kind::none : error_kind::file_unreadable;
+}
 
 // Only called once the output is open, so with the library loaded.
 const openal_library& al()
@@ -135,23 +149,6 @@ error_code openal_audio_service::fail(error_kind kind, const QString& file_name)
     return static_cast<error_code>(kind) | static_cast<error_code>(failed_files_.size()) << 8;
 }
 
-namespace {
-// The whole of a clip file, or why it cannot be had.
-error_kind read_clip_file(const QString& file_name, QByteArray& bytes)
-{
-    if (QFileInfo(file_name).suffix().compare(QLatin1String("mp3"), Qt::CaseInsensitive) != 0)
-        return error_kind::unknown_extension;
-    const QFileInfo info(file_name);
-    if (!info.exists())
-        return error_kind::file_not_found;
-    QFile file(file_name);
-    if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        return error_kind::file_unreadable;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError ? error_kind::none : error_kind::file_unreadable;
-}
-}
-
 clip_measure openal_audio_service::measure(const QString& file_name)
 {
     clip_measure m;
@@ -188,10 +185,8 @@ device_id openal_audio_service::free_id()
 error_code openal_audio_service::open(const QString& file_name, QObject* receiver, device_id& id)
 {
     id = 0;
-    const auto measured = measures_.find(file_name);
-    const clip_measure m = measured != measures_.end() ? measured->second : measure(file_name);
-    if (measured != measures_.end())
-        measures_.erase(measured);
+    const auto measured = measures_.extract(file_name);
+    const clip_measure m = measured ? measured.mapped() : measure(file_name);
     if (m.failure != error_kind::none)
         return fail(m.failure, file_name);
 
