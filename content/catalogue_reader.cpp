@@ -227,8 +227,8 @@ private:
         const auto blanks = stem.count(blank);
         if (blanks < 1 || blanks > 2)
             fail(QStringLiteral("the stem has %1 blanks \"%2\", one or two expected").arg(blanks).arg(blank));
-        if (!stem.endsWith(u'。') && !stem.endsWith(u'?'))
-            fail(QStringLiteral("the stem must end with \"。\" or \"?\""));
+        if (!stem.endsWith(u'。') && !stem.endsWith(u'？') && !stem.endsWith(u'?'))
+            fail(QStringLiteral("the stem must end with \"。\", \"？\" or \"?\""));
         if (blanks == 2)
             for (int i = 0; i < option_count; ++i)
                 if (options[static_cast<size_t>(i)].split(u' ', Qt::SkipEmptyParts).size() != 2)

@@ -173,7 +173,7 @@ const std::vector<bad_input>& bad_inputs()
          [](F& f) { f.edit_question(2, 20, 0, [](QJsonObject& q) { add(q, "enonce", "我明天去学校上课。"); }); }},
         {"gap stem with three blanks", 2, "question 72", "3 blanks",
          [](F& f) { f.edit_question(2, 21, 0, [](QJsonObject& q) { add(q, "enonce", "我＿明天＿去＿学校。"); }); }},
-        {"gap stem ending badly", 2, "question 73", "must end with \"。\" or \"?\"",
+        {"gap stem ending badly", 2, "question 73", "must end with \"。\", \"？\" or \"?\"",
          [](F& f) { f.edit_question(2, 22, 0, [](QJsonObject& q) { add(q, "enonce", "我明天＿学校上课！"); }); }},
         {"one word for two blanks", 2, "question 90", "option B must hold two words",
          [](F& f) { set_option(f, 2, 39, 0, 1, QStringLiteral("没也")); }},

@@ -1,9 +1,11 @@
 // The catalogue and pictures built into the program: they load, have the
 // examination's counts, and hold real, distinct texts that do not give each
-// other away.
+// other away, typeset as Chinese and with no answer betrayed by its length.
 
 #include "catalogue_lookup.h"
 #include "content/catalogue.h"
+#include "engine/engine.h"
+#include "engine_recorder.h"
 #include "content/picture_record.h"
 #include "platform/app_error.h"
 #include "platform/picture_formats.h"
@@ -152,6 +154,55 @@ private slots:
                              qPrintable(tab_caption(*a.key()) + QStringLiteral(" and ") + tab_caption(*b.key())
                                         + QStringLiteral(": ") + sentence));
             }
+    }
+
+    // Chinese text takes full-width punctuation: an ASCII mark after a Chinese
+    // character (or after a full-width mark or quote) is a typing slip.
+    void punctuation_after_chinese_is_full_width()
+    {
+        static const QRegularExpression slip(
+            QStringLiteral("[\\p{Han}\\x{3000}-\\x{303F}\\x{FF00}-\\x{FFEF}“”‘’] *[,.!?:;()\"']"));
+        for (int s = 1; s <= 3; ++s)
+            for (const page& p : shipped->pages(s)) {
+                for (const QString& line : p.texte)
+                    QVERIFY2(!line.contains(slip), qPrintable(tab_caption(p) + QStringLiteral(": ") + line));
+                for (const question& q : p.questions) {
+                    QStringList texts(q.options.begin(), q.options.end());
+                    texts << q.enonce;
+                    for (const QString& text : texts)
+                        QVERIFY2(!text.contains(slip), qPrintable(QStringLiteral("question %1: ").arg(q.numero) + text));
+                }
+            }
+    }
+
+    // A candidate who picks the longest option must not do better than by
+    // chance: among the questions with text options, the keyed option is the
+    // one strictly longer than the three others in at most a quarter of them.
+    // The key is the one the program writes at start-up.
+    void key_seldom_the_longest_option()
+    {
+        engine_recorder window;
+        engine test(window);
+        test.form_create();
+        int questions = 0;
+        QStringList longest;
+        for (int s = 1; s <= 3; ++s)
+            for (const page& p : shipped->pages(s))
+                for (const question& q : p.questions) {
+                    if (p.genre == genre::ecoute_image)
+                        continue;
+                    ++questions;
+                    const auto length = [&](int i) { return QString(q.options[static_cast<size_t>(i)]).remove(u' ').size(); };
+                    const int key = test.state().solution[q.numero] - 1;
+                    bool strictly = true;
+                    for (int i = 0; i < 4; ++i)
+                        strictly = strictly && (i == key || length(i) < length(key));
+                    if (strictly)
+                        longest << QString::number(q.numero);
+                }
+        QCOMPARE(questions, 125);
+        QVERIFY2(longest.size() * 4 <= questions, qPrintable(QStringLiteral("the key is the longest option in questions ")
+                                                             + longest.join(QStringLiteral(", "))));
     }
 };
 
