@@ -4,13 +4,16 @@
 #   make_recordings.sh CLIP.speech.txt OUTPUT.mp3
 # Each line "transcript line<TAB>voice<TAB>text" is one segment, spoken by
 # espeak-ng in that voice, one of the recordings' own variants in
-# speech/voices/ (the man: a 70-150 Hz pitch range, about an octave, where
-# espeak-ng's own Mandarin voice has 80-118 Hz and flat tones; the woman:
-# espeak-ng's f3 with 140-300 Hz). Each segment is spoken at exam pace: said
-# once, timed without its pauses, and said again at the speed that gives
-# PACE syllables a second. Its silences are cut off, its speech brought to
-# one loudness, its start and end faded; a segment starting with "问：" is
-# the question, read after a longer pause. The segments are joined by sox
+# speech/voices/ (the man: a 67-160 Hz pitch range where espeak-ng's own
+# Mandarin voice has 80-118 Hz and flat tones; the woman: the formants of
+# espeak-ng's f3 with 130-400 Hz), read from a copy of espeak-ng's data made
+# by speech/espeak_data.sh. The clip is spoken at exam pace: each segment
+# said once at RATE and timed without its pauses, then all said again at
+# the one speed that gives PACE syllables a second (--own-pace: at RATE).
+# Each segment's silences are cut off, its speech brought to one loudness,
+# its start and end faded; a segment starting with "问：" is the question,
+# read after a longer pause. The first speech starts LEAD after the clip's
+# first sample. The segments are joined by sox
 # and encoded by lame as mono MP3. The same speech text always gives the
 # same bytes. Where each segment sits in the recording goes beside the
 # speech text, in CLIP.times.txt: "transcript line<TAB>first sample<TAB>end sample".
