@@ -9,7 +9,8 @@
 # espeak-ng's f3 with 130-400 Hz), read from a copy of espeak-ng's data made
 # by speech/espeak_data.sh. The clip is spoken at exam pace: each segment
 # said once at RATE and timed without its pauses, then all said again at
-# the one speed that gives PACE syllables a second (--own-pace: at RATE).
+# the one speed that gives PACE syllables a second (--citation: each
+# segment said alone at CITATION, as a teacher says a syllable on its own).
 # Each segment's silences are cut off, its speech brought to one loudness,
 # its start and end faded; a segment starting with "问：" is the question,
 # read after a longer pause. The first speech starts LEAD after the clip's
@@ -20,6 +21,7 @@
 set -eu
 
 RATE=170            # espeak-ng's words per minute for the first saying
+CITATION=140        # words per minute of syllables said on their own
 PACE=3.9            # syllables a second while speaking, pauses left out
 SAMPLE_RATE=22050   # espeak-ng's own output rate
 TURN_PAUSE=0.9      # seconds of silence between two segments
@@ -28,8 +30,8 @@ LEAD=0.03           # seconds of silence before the first segment
 TAIL=0.1            # and after the last
 FADE_IN=0.005       # seconds, against a click at a segment's start
 FADE_OUT=0.04       # seconds, against a click at its end
-LOUDNESS=-19        # dBFS, RMS of each segment's speech
-PEAK=-3             # dBFS at most before encoding, which overshoots by up to 1.5 dB
+LOUDNESS=-20        # dBFS, RMS of each segment's speech
+PEAK=-2             # dBFS at most before encoding, which may overshoot a little
 QUESTION_MARK='问：'
 SYLLABLE='\p{Han}|[a-z]+[1-5]|\[\[[^]]*\]\]' # as tools/sound/recording.cpp counts them
 TAB=$(printf '\t')
@@ -40,11 +42,11 @@ fail() {
 }
 
 pace=yes
-if [ "${1-}" = --own-pace ]; then
+if [ "${1-}" = --citation ]; then
     pace=no
     shift
 fi
-[ $# -eq 2 ] || fail "usage: make_recordings.sh [--own-pace] CLIP.speech.txt OUTPUT.mp3"
+[ $# -eq 2 ] || fail "usage: make_recordings.sh [--citation] CLIP.speech.txt OUTPUT.mp3"
 speech=$1
 output=$2
 times=${speech%.speech.txt}.times.txt
@@ -83,7 +85,7 @@ grep -v '^#' "$speech" | grep -v '^$' > "$work/segments.txt" || fail "$speech: t
 
 # Exam pace: every segment said once at RATE and timed, then the clip said
 # at the one speed that gives PACE syllables a second.
-speed=$RATE
+speed=$CITATION
 if [ "$pace" = yes ]; then
     count=0
     : > "$work/timed.txt"

@@ -31,12 +31,12 @@ bool write_speech_text(const QString& output, const QString& clip, const QList<s
         && file.commit();
 }
 
-// Each voice says yi and wu in the four tones, one syllable a segment.
+// Each voice says ma, yi and wu in the four tones, one syllable a segment.
 QList<speech::segment> reference_tones()
 {
     QList<speech::segment> segments;
     for (const QString& voice : {speech::man_voice, speech::woman_voice}) {
-        for (const char* syllable : {"yi", "wu"}) {
+        for (const char* syllable : {"ma", "yi", "wu"}) {
             for (int tone = 1; tone <= 4; ++tone)
                 segments.append({static_cast<int>(segments.size()) + 1, voice, QStringLiteral("%1%2").arg(QLatin1String(syllable)).arg(tone)});
         }
