@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(QSet<QString>(clips_.begin(), clips_.end()).size(), 83);
     }
 
-    void every_recording_opens_and_lasts_2_to_60_seconds()
+    void every_recording_opens_and_lasts_1_to_60_seconds()
     {
         audio::openal_audio_service service;
         std::vector<std::unique_ptr<ClipPlayer>> players;
@@ -57,7 +57,8 @@ private slots:
             QVERIFY(players.back()->is_available(ClipButton::Play));
             std::uint32_t length = 0;
             QCOMPARE(service.status_length(players.back()->device_id(), length), 0u);
-            QVERIFY2(length >= 2000 && length <= 60000,
+            // The shortest, a question of five syllables at exam pace, lasts 1.4 s.
+            QVERIFY2(length >= 1000 && length <= 60000,
                      qPrintable(QStringLiteral("%1: %2 ms").arg(clip).arg(length)));
         }
     }

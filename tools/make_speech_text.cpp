@@ -1,7 +1,9 @@
 // Writes what the synthesiser is given for one transcript:
 //   make_speech_text LEXICON TRANSCRIPT.txt OUTPUT.speech.txt
 // Each segment is read with the pronunciation lexicon and the tone rules of
-// 一 and 不; see content/FORMAT.md.
+// 一 and 不; see content/FORMAT.md. Or the reference tones, which let the
+// tests hear each voice's four tones on syllables said alone:
+//   make_speech_text --tones OUTPUT.speech.txt
 
 #include "tools/speech/reading.h"
 #include "tools/speech/speech_file.h"
@@ -21,14 +23,41 @@ int fail(const QString& message)
     return 1;
 }
 
+bool write_speech_text(const QString& output, const QString& clip, const QList<speech::segment>& segments)
+{
+    QDir().mkpath(QFileInfo(output).absolutePath());
+    QSaveFile file(output);
+    return file.open(QIODevice::WriteOnly) && file.write(speech::format_speech_text(clip, segments).toUtf8()) >= 0
+        && file.commit();
+}
+
+// Each voice says ma, yi and wu in the four tones, one syllable a segment.
+QList<speech::segment> reference_tones()
+{
+    QList<speech::segment> segments;
+    for (const QString& voice : {speech::man_voice, speech::woman_voice}) {
+        for (const char* syllable : {"ma", "yi", "wu"}) {
+            for (int tone = 1; tone <= 4; ++tone)
+                segments.append({static_cast<int>(segments.size()) + 1, voice, QStringLiteral("%1%2").arg(QLatin1String(syllable)).arg(tone)});
+        }
+    }
+    return segments;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
     QCoreApplication application(argc, argv);
     const QStringList arguments = application.arguments();
+    if (arguments.size() == 3 && arguments.at(1) == u"--tones") {
+        return write_speech_text(arguments.at(2), QStringLiteral("tones"), reference_tones())
+            ? 0
+            : fail(arguments.at(2) + QStringLiteral(": cannot write the speech text"));
+    }
     if (arguments.size() != 4)
-        return fail(QStringLiteral("usage: make_speech_text LEXICON TRANSCRIPT.txt OUTPUT.speech.txt"));
+        return fail(QStringLiteral("usage: make_speech_text LEXICON TRANSCRIPT.txt OUTPUT.speech.txt\n"
+                                    "       make_speech_text --tones OUTPUT.speech.txt"));
     const QString transcript = arguments.at(2);
     const QString output = arguments.at(3);
 
@@ -51,11 +80,7 @@ int main(int argc, char** argv)
             return fail(QStringLiteral("%1:%2: espeak-ng could not read the segment").arg(transcript).arg(each.line));
     }
 
-    QDir().mkpath(QFileInfo(output).absolutePath());
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(speech::format_speech_text(QFileInfo(transcript).completeBaseName(), *segments).toUtf8()) < 0
-        || !file.commit())
+    if (!write_speech_text(output, QFileInfo(transcript).completeBaseName(), *segments))
         return fail(output + QStringLiteral(": cannot write the speech text"));
     return 0;
 }

@@ -53,8 +53,8 @@ QString format_speech_text(const QString& clip, const QList<segment>& segments)
     QString text = QStringLiteral(
                        "# %1: what espeak-ng is given, one segment a line, in order:\n"
                        "# transcript line, voice, text, separated by tabs. To hear one again:\n"
-                       "#   espeak-ng -v VOICE -s 135 'TEXT'\n")
-                       .arg(clip);
+                       "#   espeak-ng --path=%2 -v VOICE 'TEXT'\n")
+                       .arg(clip, espeak_data);
     for (const segment& each : segments)
         text += QStringLiteral("%1\t%2\t%3\n").arg(each.line).arg(each.voice, each.text);
     return text;

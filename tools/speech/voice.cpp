@@ -47,7 +47,7 @@ trace espeak_voice::say(const QString& text)
     if (known != said_.constEnd())
         return *known;
     QProcess espeak;
-    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), voice_, QStringLiteral("-q"),
+    espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("--path=") + espeak_data, QStringLiteral("-v"), voice_, QStringLiteral("-q"),
                                                QStringLiteral("-x"), QStringLiteral("--"), text});
     if (!espeak.waitForFinished(60000) || espeak.exitStatus() != QProcess::NormalExit || espeak.exitCode() != 0)
         return {};

@@ -10,12 +10,16 @@
 
 namespace speech {
 
-// The voices of the recordings: the man, and a female variant of the same
-// Mandarin voice. f3 has the widest pitch range of espeak-ng's female
-// variants (140-240 Hz), which keeps the four tones apart, and raised
-// formants without the breathiness of f5.
-inline const QString man_voice = QStringLiteral("cmn-latn-pinyin");
-inline const QString woman_voice = QStringLiteral("cmn-latn-pinyin+f3");
+// The voices of the recordings: espeak-ng's Mandarin voice read with our own
+// variants of it, tools/speech/voices/man and woman. Its own pitch range
+// (80-118 Hz) leaves the four tones flat; the man's is 67-160 Hz, the
+// woman's 130-400 Hz with the formants of espeak-ng's female variant f3, so
+// that each voice's tones spread over about an octave. espeak-ng finds the
+// variants only in the data folder the build makes (espeak_data.sh), given
+// with --path.
+inline const QString man_voice = QStringLiteral("cmn-latn-pinyin+man");
+inline const QString woman_voice = QStringLiteral("cmn-latn-pinyin+woman");
+inline const QString espeak_data = QStringLiteral(PARVOLIS_ESPEAK_DATA);
 
 // A phoneme trace cut into syllables: one tone contour per syllable
 // (55, 35, 214 or 21, 51; 11 to 44 for the neutral tone).
