@@ -70,6 +70,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -261,7 +262,6 @@ float peak_of(const std::vector<float>& values, std::size_t from, std::size_t co
 const float audible = std::pow(10.0f, -40.0f / 20.0f);
 
 struct arrival {
-    double output_started_ms = -1; // after the key, for the first play only
     double first_sample_ms = -1;
     double first_audible_ms = -1;
 };
