@@ -63,7 +63,9 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     detail_area_->setObjectName(QStringLiteral("detail"));
     detail_area_->setWidgetResizable(true);
     detail_area_->setFocusPolicy(Qt::StrongFocus); // the keys scroll a long detail
-    detail_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // On a screen too small for the window's usual size, a picture strip is
+    // wider than the detail: it scrolls rather than being cut off.
+    detail_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     close_button_ = new QPushButton(QStringLiteral("Fermer"));
     close_button_->setObjectName(QStringLiteral("fermer"));
