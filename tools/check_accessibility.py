@@ -9,7 +9,7 @@ reader or switch access would, and checks what it finds on the way:
 - every picture has a text alternative;
 - no hidden page tab claims the focus, and the home screen's rows come in
   screen order;
-- a question's stem (question 76's, a reading question's) is the
+- a question's stem (question 76's, a reading question's, a gap's sentence) is the
   description of its options and focus holder; the navigation buttons are
   named without their arrows; the time left reads in words;
 - finishing a section sends the result panel's new text in a text-change
@@ -219,12 +219,17 @@ def question_of(radio, page_caption):
 
 
 def catalogue_stem(numero):
+    """The stem; on a gap text, the passage's sentence that holds the blank."""
     with open(os.path.join(SOURCE, "content", "catalogue", "section2.json" if numero <= 90 else "section3.json"),
               encoding="utf-8") as f:
         for page in json.load(f)["pages"]:
             for question in page["questions"]:
-                if question["numero"] == numero:
+                if question["numero"] == numero and "enonce" in question:
                     return question["enonce"]
+                if question["numero"] == numero:
+                    text = "".join(line.strip() for line in page["texte"])
+                    sentences = re.findall(r"[^。！？!?]*[。！？!?][”」]?", text)
+                    return next(s for s in sentences if re.search(rf"(?<![0-9]){numero}(?![0-9])", s))
     raise RuntimeError(f"no question {numero}")
 
 
@@ -253,7 +258,7 @@ def check_home_screen(main_area):
     check(len(bars) == 1, "the status bar has the status bar role")
 
 
-STEMS_CHECKED = (76, 112)
+STEMS_CHECKED = (76, 92, 112)
 
 
 def answer_shown_options(page, caption, key, answered, missed):
