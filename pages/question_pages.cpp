@@ -234,6 +234,7 @@ private:
             const auto made = options(q, p.genre, page, font_px("SimHei", 25));
             column(made, 200, 152, 32, {329, 33});
             describe(made, description(p, q));
+            box->setAccessibleDescription(description(p, q)); // the focus entering the page lands here
             out_.keyboard_order << box;
             return;
         }
