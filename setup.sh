@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="
 cmake g++ make pkg-config
-qt6-base-dev qt6-base-dev-tools libgl-dev
+qt6-base-dev qt6-base-dev-tools libgl-dev qt6-translations-l10n
 libjpeg62-turbo-dev libmpg123-dev libopenal-dev libfontconfig-dev
 espeak-ng lame sox
 fonts-wine fonts-liberation fonts-wqy-zenhei

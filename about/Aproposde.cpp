@@ -24,11 +24,15 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, QRect geom
     return l;
 }
 
-// A label sized to its text, at its place.
+// A label sized to its text, at its place. A glyph that rises above the
+// font's ascent (the accent on the capital of "Équipe") gets room above the
+// label's line, so that it is not cut off; the text stays where it was.
 QLabel* fitted_label(QWidget* parent, const char* name, const QString& text, QPoint at, const QFont& font)
 {
-    QLabel* l = label(parent, name, text, QRect(at, QSize()), font);
-    l->resize(l->sizeHint());
+    const QFontMetrics metrics(font);
+    const int above = qMax(0, -metrics.tightBoundingRect(text).top() - metrics.ascent());
+    QLabel* l = label(parent, name, text, QRect(at, QSize()), font, Qt::AlignLeft | Qt::AlignBottom);
+    l->setGeometry(QRect(at - QPoint(0, above), l->sizeHint() + QSize(0, above)));
     return l;
 }
 }
@@ -48,11 +52,12 @@ TForm2::TForm2(QWidget* parent)
     image->setGeometry(18, 6, 71, 71);
     image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     image->setPixmap(QPixmap::fromImage(about_emblem()));
+    image->setAccessibleName(QStringLiteral("Parvolis"));
     label(this, "Label7", QStringLiteral("HSK élémentaire"), {96, 26, 137, 23}, tahoma(16, true), Qt::AlignHCenter | Qt::AlignTop);
 
     // The web address: one line under the group boxes, centred across the box.
     QLabel* web = fitted_label(this, "Label10", QStringLiteral("www.parvolis.example"), {0, 255}, tahoma(11, true));
-    web->move((width() - web->width()) / 2, 255);
+    web->move((width() - web->width()) / 2, web->y());
 
     auto* licence = new QGroupBox(QStringLiteral("Licence"), this);
     licence->setObjectName(QStringLiteral("GroupBox1"));

@@ -162,10 +162,21 @@ void TForm1::build_home_screen(QWidget* client)
     Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), "Panel6",
                           QStringLiteral("Questions 1 à 50"), "Panel4", QStringLiteral("35'00\""), "Button1");
 
+    // The rows do not overlap: their stacking shows nowhere but in the order
+    // assistive technology reads them, which is then the screen's, top down.
+    Panel1->stackUnder(Panel2);
+    Panel7->stackUnder(Panel2);
+    Panel3->stackUnder(Panel15); // "Sections" before "Durées"
+
     Panel14 = bevel_panel(client, "Panel14", Bevel::Raised, QStringLiteral("Scores"), {544, 72, 81, 33});
     score1 = bevel_panel(client, "score1", Bevel::Lowered, QString(), {544, 128, 81, 33});
     score2 = bevel_panel(client, "score2", Bevel::Lowered, QString(), {544, 184, 81, 33});
     score3 = bevel_panel(client, "score3", Bevel::Lowered, QString(), {544, 240, 81, 33});
+    // What a screen reader says of each result beside its figure.
+    score1->setAccessibleDescription(QStringLiteral("Score de la section 1"));
+    score2->setAccessibleDescription(QStringLiteral("Score de la section 2"));
+    score3->setAccessibleDescription(QStringLiteral("Score de la section 3"));
+    score_total->setAccessibleDescription(QStringLiteral("Score total"));
 
     StatusBar = named(new StatusPanels({{200, Qt::AlignLeft}, {240, Qt::AlignHCenter}, {200, Qt::AlignRight}}, client),
                       "StatusBar", {0, 430, 644, 17});
@@ -180,6 +191,9 @@ void TForm1::build_home_screen(QWidget* client)
     terminer = push_button(client, "terminer", QStringLiteral("Terminer"), {248, 400, 145, 25});
     precedent = push_button(client, "precedent", QStringLiteral("<< Question précédente"), {5, 400, 145, 25});
     suivant = push_button(client, "suivant", QStringLiteral("Question suivante >>"), {492, 400, 145, 25});
+    // Read without their arrows.
+    precedent->setAccessibleName(QStringLiteral("Question précédente"));
+    suivant->setAccessibleName(QStringLiteral("Question suivante"));
     for (QPushButton* b : {terminer, precedent, suivant})
         b->hide();
 
@@ -368,11 +382,18 @@ void TForm1::uncheck_all_options()
     for (RadioOption* option : options_)
         option->uncheck();
 }
-void TForm1::set_status_text(status_panel p, const QString& text) { StatusBar->setText(static_cast<int>(p), text); }
+void TForm1::set_status_text(status_panel p, const QString& text)
+{
+    StatusBar->setText(static_cast<int>(p), text);
+    // The time left is read in words, not mark by mark.
+    if (p == status_panel::time_left)
+        StatusBar->panel(static_cast<int>(p))
+            ->setAccessibleName(text.isEmpty() ? QString() : engine::time_left_in_words(examen.countdown()));
+}
 void TForm1::set_button_visible(button b, bool visible) { button_of(b)->setVisible(visible); }
 void TForm1::set_button_enabled(button b, bool enabled) { button_of(b)->setEnabled(enabled); }
 void TForm1::set_menu_item_visible(menu_item m, bool visible) { menu_item_of(m)->setVisible(visible); }
 void TForm1::set_menu_item_enabled(menu_item m, bool enabled) { menu_item_of(m)->setEnabled(enabled); }
-void TForm1::set_panel_text(panel p, const QString& text) { panel_of(p)->setText(text); }
+void TForm1::set_panel_text(panel p, const QString& text) { panel_of(p)->setAnnouncedText(text); }
 void TForm1::start_timer() { Timer1->start(); }
 void TForm1::stop_timer() { Timer1->stop(); }

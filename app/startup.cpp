@@ -12,8 +12,10 @@
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QLibraryInfo>
 #include <QLoggingCategory>
 #include <QTimer>
+#include <QTranslator>
 #include <QWindow>
 
 #include <fontconfig/fontconfig.h>
@@ -96,9 +98,20 @@ void install_fonts()
     QFont::insertSubstitution(QStringLiteral("SimHei"), QStringLiteral("WenQuanYi Zen Hei"));
 }
 
+void install_french_translations(QApplication& application)
+{
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
 int run_program(QApplication& application, startup_preparation& preparation)
 {
     mark_startup_phase("application");
+    install_french_translations(application);
+    mark_startup_phase("translations");
     application.setApplicationName(QStringLiteral("Parvolis - HSK élémentaire"));
     application.setApplicationVersion(QStringLiteral(PARVOLIS_PRODUCT_VERSION));
     application.setDesktopFileName(QStringLiteral("parvolis"));

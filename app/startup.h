@@ -37,6 +37,11 @@ private:
 // files, SimHei drawn with a font that covers simplified Chinese.
 void install_fonts();
 
+// Qt's own texts (context menus, the buttons of message boxes) in French,
+// whatever the user's language: the program is French. Without Qt's French
+// translation installed they stay as Qt writes them.
+void install_french_translations(QApplication& application);
+
 int run_program(QApplication& application, startup_preparation& preparation);
 
 // Notes that start-up has reached `phase`, with the time on the system's

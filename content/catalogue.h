@@ -5,6 +5,7 @@
 // Everything that follows from a page's kind and a question's number (tab
 // captions, option captions, clip names) is derived here, never stored.
 
+#include <QRegularExpression>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -69,6 +70,15 @@ QString option_caption(genre g, int letter, const QString& text);
 // The picture's text alternative, its four drawings in order:
 // "A : Un vélo. B : Un bus. …"; empty for a question without a picture.
 QString picture_alternative(const question& q);
+
+// Where a gap text writes the blank of question `numero`: its number, not
+// part of a longer number.
+QRegularExpression blank_pattern(int numero);
+
+// What the question asks about, as assistive technology reads it with its
+// options: the stem on phrase_a_trou and lecture pages, the passage's
+// sentence that holds the blank on texte_a_trous pages, nothing elsewhere.
+QString question_prompt(const page& p, const question& q);
 
 // Clip file names, derived from kind and number: {"Q01_h.mp3", "Q01_f.mp3"}
 // for the two-clip kinds, {"Q31.mp3"} for ecoute_simple and questions of an

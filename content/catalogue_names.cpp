@@ -78,6 +78,34 @@ QString picture_alternative(const question& q)
     return drawings.join(u' ');
 }
 
+QRegularExpression blank_pattern(int numero)
+{
+    return QRegularExpression(QStringLiteral("(?<![0-9])%1(?![0-9])").arg(numero));
+}
+
+QString question_prompt(const page& p, const question& q)
+{
+    if (p.genre != genre::texte_a_trous)
+        return q.enonce;
+    // The passage's lines are broken by hand inside sentences: join them,
+    // then keep the sentence round the blank, with its closing quote.
+    QString text;
+    for (const QString& line : p.texte)
+        text += line.trimmed();
+    const qsizetype blank = blank_pattern(q.numero).match(text).capturedStart();
+    if (blank < 0)
+        return {};
+    static const QRegularExpression sentence_end(QStringLiteral("[。！？!?][”」]?"));
+    qsizetype start = 0;
+    for (QRegularExpressionMatchIterator ends = sentence_end.globalMatch(text); ends.hasNext();) {
+        const QRegularExpressionMatch end = ends.next();
+        if (end.capturedStart() >= blank)
+            return text.mid(start, end.capturedEnd() - start);
+        start = end.capturedEnd();
+    }
+    return text.mid(start);
+}
+
 QStringList clips_of(const page& p)
 {
     QStringList clips;

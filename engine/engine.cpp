@@ -2,6 +2,8 @@
 
 #include "engine/number_format.h"
 
+#include <QStringList>
+
 using button = window_controls::button;
 using menu_item = window_controls::menu_item;
 using panel = window_controls::panel;
@@ -157,6 +159,20 @@ QString engine::percentage_text(int correct, int count)
     // correct × 100 / count in tenths of a percent: exact for counts 50 and 40.
     const std::int64_t tenths = static_cast<std::int64_t>(correct) * 1000 / count;
     return format_number(tenths, 1, u"##0.0%", regional_decimal_separator());
+}
+
+QString engine::time_left_in_words(std::int32_t seconds)
+{
+    const auto in_words = [](std::int32_t n, const char* unit) {
+        return QStringLiteral("%1 %2%3").arg(n).arg(QLatin1String(unit)).arg(n > 1 ? QStringLiteral("s") : QString());
+    };
+    seconds = qMax(seconds, 0);
+    QStringList parts;
+    if (seconds >= 60)
+        parts << in_words(seconds / 60, "minute");
+    if (seconds % 60 != 0 || seconds == 0)
+        parts << in_words(seconds % 60, "seconde");
+    return QStringLiteral("Temps restant : ") + parts.join(u' ');
 }
 
 QString engine::total_text(int half_points)

@@ -26,9 +26,11 @@ public:
     void reinitialise();            // menu_initClick
 
     const test_state& state() const { return state_; }
-    // Test hook: the whole seconds left; the program reads them only as the
-    // time shown in the status bar.
+    // The whole seconds left; the window reads them for the time shown in
+    // the status bar as assistive technology reads it.
     std::int32_t countdown() const { return countdown_; }
+    // "Temps restant : 34 minutes 5 secondes", for a screen reader.
+    static QString time_left_in_words(std::int32_t seconds);
 
     // The texts of the result panels.
     static QString percentage_text(int correct, int count);

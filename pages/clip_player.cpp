@@ -220,6 +220,8 @@ bool ClipPlayer::event(QEvent* e)
         end_of_clip(); // the notice's code does not matter: the mode tells
         return true;
     }
+    if (e->type() == QEvent::ToolTip)
+        return show_button_tooltip(this, static_cast<QHelpEvent*>(e));
     return QWidget::event(e);
 }
 

@@ -3,7 +3,9 @@
 #include "pages/clip_player.h"
 
 #include <QAccessibleWidget>
+#include <QHelpEvent>
 #include <QPointer>
+#include <QToolTip>
 #include <QWindow>
 
 #include <array>
@@ -163,6 +165,20 @@ QString clip_button_name(ClipButton button)
         return QStringLiteral("Retour au début");
     }
     return {};
+}
+
+bool show_button_tooltip(ClipPlayer* player, const QHelpEvent* request)
+{
+    for (int i = 0; i < ClipPlayer::button_count; ++i) {
+        const auto button = static_cast<ClipButton>(i);
+        const QRect bounds = player->button_bounds(button);
+        if (bounds.contains(request->pos())) {
+            QToolTip::showText(request->globalPos(), clip_button_name(button), player, bounds);
+            return true;
+        }
+    }
+    QToolTip::hideText();
+    return true;
 }
 
 void announce_availability(ClipPlayer* player, ClipButton button)

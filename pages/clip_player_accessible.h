@@ -9,12 +9,17 @@
 #include <QString>
 
 class ClipPlayer;
+class QHelpEvent;
 enum class ClipButton;
 
 // Installed once, by the first player.
 void install_clip_player_accessibility();
 
 QString clip_button_name(ClipButton button);
+
+// Answers a tooltip request on the strip with the name of the button under
+// the pointer, so that a sighted user learns it too.
+bool show_button_tooltip(ClipPlayer* player, const QHelpEvent* request);
 
 // Tell assistive technology that the button's availability changed, or that
 // it now holds the focus of a focused strip.

@@ -38,7 +38,7 @@ public:
         case genre::ecoute_simple: ecoute_hf(p.questions.front(), widget, true); break;
         case genre::ecoute_groupe: ecoute_groupe(p, widget); break;
         case genre::phrase_correcte: phrase_correcte(p.questions.front(), widget); break;
-        case genre::phrase_a_trou: phrase_a_trou(p.questions.front(), widget); break;
+        case genre::phrase_a_trou: phrase_a_trou(p, widget); break;
         case genre::texte_a_trous:
         case genre::lecture: reading(p, widget); break;
         }
@@ -92,11 +92,20 @@ private:
         for (std::size_t letter = 0; letter < 4; ++letter)
             made[letter]->setAccessibleDescription(descriptions[letter]);
     }
-    // On pages of several questions, which question an option answers.
-    static void describe(const std::array<RadioOption*, 4>& made, const question& q)
+    // What the options of a question are read with: on pages of several
+    // questions the question they answer, then what it asks about (its stem
+    // or the sentence round its blank).
+    static QString description(const page& p, const question& q)
     {
-        const QString caption = sub_page_caption(q);
-        describe(made, {caption, caption, caption, caption});
+        QString text = p.questions.size() > 1 ? sub_page_caption(q) : QString();
+        const QString prompt = question_prompt(p, q);
+        if (!text.isEmpty() && !prompt.isEmpty())
+            text += QStringLiteral(" : ");
+        return text + prompt;
+    }
+    static void describe(const std::array<RadioOption*, 4>& made, const QString& description)
+    {
+        describe(made, {description, description, description, description});
     }
 
     static int widest(const std::array<RadioOption*, 4>& made)
@@ -116,11 +125,13 @@ private:
         }
     }
 
-    void focus_holder(QWidget* parent, int y, const QString& name)
+    // `description` is read when the focus lands on it: what its question asks.
+    void focus_holder(QWidget* parent, int y, const question& q, const QString& description)
     {
         auto* holder = new FocusHolder(parent);
         holder->setGeometry(-40, y, 24, 25);
-        holder->setAccessibleName(name);
+        holder->setAccessibleName(sub_page_caption(q));
+        holder->setAccessibleDescription(description);
         out_.keyboard_order << holder;
     }
 
@@ -173,29 +184,31 @@ private:
             group->setGeometry(place->x, 64, place->width, 225);
             player(group, {place->player_x, 24}, QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
             const auto made = options(q, genre::ecoute_groupe, group, font_px("SimHei", 25));
-            describe(made, q);
+            describe(made, description(p, q));
             column(made, 8, 64, 40, {qMin(widest(made), place->width - 10), 25});
         }
     }
 
     void phrase_correcte(const question& q, QWidget* page)
     {
-        text_label(QStringLiteral("Sélectionnez parmi ces 4 choix l'unique phrase correcte"), page, {96, 20},
-                   font_px("Tahoma", 16, true));
+        const QString instruction = QStringLiteral("Sélectionnez parmi ces 4 choix l'unique phrase correcte");
+        text_label(instruction, page, {96, 20}, font_px("Tahoma", 16, true));
         const auto made = options(q, genre::phrase_correcte, page, font_px("SimHei", 25));
         const int width = qMax(329, widest(made));
         // Further left where a long sentence needs the room.
         column(made, qBound(88, 625 - width, 200), 80, 40, {width, 25});
-        focus_holder(page, 160, sub_page_caption(q));
+        focus_holder(page, 160, q, instruction);
     }
 
-    void phrase_a_trou(const question& q, QWidget* page)
+    void phrase_a_trou(const page& p, QWidget* page)
     {
+        const question& q = p.questions.front();
         QLabel* stem = text_label(q.enonce, page, {0, 16}, font_px("SimHei", 25));
         stem->move(qBound(32, (625 - stem->width()) / 2, 180), 16);
         const auto made = options(q, genre::phrase_a_trou, page, font_px("SimHei", 25));
         column(made, 232, 80, 40, {qMax(329, widest(made)), 25});
-        focus_holder(page, 160, sub_page_caption(q));
+        describe(made, description(p, q));
+        focus_holder(page, 160, q, description(p, q));
     }
 
     void reading(const page& p, QWidget* page)
@@ -220,6 +233,8 @@ private:
             text_label(q.enonce, page, {156, 112}, font_px("SimHei", 25));
             const auto made = options(q, p.genre, page, font_px("SimHei", 25));
             column(made, 200, 152, 32, {329, 33});
+            describe(made, description(p, q));
+            box->setAccessibleDescription(description(p, q)); // the focus entering the page lands here
             out_.keyboard_order << box;
             return;
         }
@@ -230,19 +245,21 @@ private:
         out_.keyboard_order << sub_pages;
         for (const question& q : p.questions) {
             auto* sub_page = new QWidget(sub_pages);
+            // Named as its tab, so that entering it tells what it asks.
+            sub_page->setAccessibleName(sub_page_caption(q));
+            sub_page->setAccessibleDescription(question_prompt(p, q));
+            std::array<RadioOption*, 4> made{};
             if (gaps) {
-                const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
+                made = options(q, p.genre, sub_page, font_px("SimHei", 25));
                 column(made, 176, 8, 26, {qBound(73, widest(made), 130), 25});
-                describe(made, q);
-                focus_holder(sub_page, 92, sub_page_caption(q));
             } else {
                 QLabel* stem = text_label(q.enonce, sub_page, {0, 8}, font_px("SimHei", 25));
                 stem->move(qBound(36, (521 - stem->width()) / 2, 68), 8);
-                const auto made = options(q, p.genre, sub_page, font_px("SimHei", 25));
+                made = options(q, p.genre, sub_page, font_px("SimHei", 25));
                 column(made, 96, 40, 26, {qBound(329, widest(made), 345), 25});
-                describe(made, q);
-                focus_holder(sub_page, 124, sub_page_caption(q));
             }
+            describe(made, description(p, q));
+            focus_holder(sub_page, gaps ? 92 : 124, q, question_prompt(p, q));
             sub_pages->addTab(sub_page, sub_page_caption(q));
         }
     }

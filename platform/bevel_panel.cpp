@@ -1,5 +1,9 @@
 #include "platform/bevel_panel.h"
 
+#include "platform/control_accessibility.h"
+
+#include <QAccessible>
+
 BevelPanel::BevelPanel(Bevel bevel, const QString& caption, QWidget* parent)
     : QLabel(caption, parent)
 {
@@ -7,4 +11,15 @@ BevelPanel::BevelPanel(Bevel bevel, const QString& caption, QWidget* parent)
     setLineWidth(1);
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(false);
+    install_control_accessibility();
+}
+
+void BevelPanel::setAnnouncedText(const QString& caption)
+{
+    const QString before = text();
+    setText(caption);
+    if (before != caption && QAccessible::isActive()) {
+        QAccessibleTextUpdateEvent changed(this, 0, before, caption);
+        QAccessible::updateAccessibility(&changed);
+    }
 }

@@ -1,5 +1,6 @@
 #include "platform/page_set.h"
 
+#include "platform/control_accessibility.h"
 #include "platform/keyboard_order.h"
 #include "platform/radio_option.h"
 
@@ -55,7 +56,8 @@ PageSet::PageSet(Level level, QWidget* parent)
 {
     // The tab strip announces a new page before the set shows it: that is
     // the moment to see whether the focus is on the page being left.
-    auto* strip = new QTabBar(this);
+    install_control_accessibility();
+    auto* strip = new PageTabBar(this);
     if (level_ == Level::Nested)
         strip->setStyle(narrow_tabs_style());
     connect(strip, &QTabBar::currentChanged, this, &PageSet::notePageLeaving);

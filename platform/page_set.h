@@ -16,7 +16,16 @@
 // takes these keys, so they always move its top-level set.
 
 #include <QPointer>
+#include <QTabBar>
 #include <QTabWidget>
+
+// The tab strip of a page set: a class of its own, so that assistive
+// technology is shown its tabs as control_accessibility.h says.
+class PageTabBar : public QTabBar {
+    Q_OBJECT
+public:
+    using QTabBar::QTabBar;
+};
 
 class PageSet : public QTabWidget {
     Q_OBJECT

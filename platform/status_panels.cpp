@@ -1,8 +1,11 @@
 #include "platform/status_panels.h"
 
+#include "platform/control_accessibility.h"
+
 StatusPanels::StatusPanels(const std::vector<Panel>& panels, QWidget* parent)
     : QFrame(parent), panels_(panels)
 {
+    install_control_accessibility();
     for (const Panel& p : panels_) {
         auto* label = new QLabel(this);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

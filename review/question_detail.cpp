@@ -83,8 +83,7 @@ private:
         out_->keyboard_order << box;
         if (page_.genre != genre::texte_a_trous)
             return;
-        const QRegularExpression blank(QStringLiteral("(?<![0-9])%1(?![0-9])").arg(question_.numero));
-        const QRegularExpressionMatch found = blank.match(box->toPlainText());
+        const QRegularExpressionMatch found = blank_pattern(question_.numero).match(box->toPlainText());
         if (!found.hasMatch())
             return;
         QTextEdit::ExtraSelection marked;
@@ -99,7 +98,9 @@ private:
         at.setPosition(static_cast<int>(found.capturedStart()));
         box->setTextCursor(at);
         box->ensureCursorVisible();
-        box->setAccessibleDescription(QStringLiteral("Blanc %1 en surbrillance").arg(question_.numero));
+        box->setAccessibleDescription(QStringLiteral("Blanc %1 en surbrillance : %2")
+                                          .arg(question_.numero)
+                                          .arg(question_prompt(page_, question_)));
     }
 
     void picture_strip()
@@ -109,7 +110,7 @@ private:
         image->setFixedSize(picture_placement(strip.size(), QSize(600, 160)).size());
         image->setScaledContents(true);
         image->setPixmap(QPixmap::fromImage(strip.decode()));
-        image->setAccessibleName(QStringLiteral("Images A, B, C et D de la question %1").arg(question_.numero));
+        image->setAccessibleName(picture_alternative(question_)); // as on the question's page
         layout_->addWidget(image);
         // The four drawings stand side by side, A to D: a letter under each.
         auto* letters = new QWidget;

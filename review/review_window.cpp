@@ -7,6 +7,7 @@
 #include "platform/keyboard_order.h"
 #include "review/review_text.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTreeWidget>
 
@@ -27,6 +29,8 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
                            audio::audio_service& audio, QWidget* parent)
     : QWidget(parent, Qt::Window), section_(section_number), state_(state), audio_(audio)
 {
+    static const bool accessible = (QAccessible::installFactory(accessible_interface), true);
+    Q_UNUSED(accessible);
     const section_info& s = ::section(section_number);
     setObjectName(QStringLiteral("Corrige%1").arg(section_number));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -59,7 +63,9 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     detail_area_->setObjectName(QStringLiteral("detail"));
     detail_area_->setWidgetResizable(true);
     detail_area_->setFocusPolicy(Qt::StrongFocus); // the keys scroll a long detail
-    detail_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // On a screen too small for the window's usual size, a picture strip is
+    // wider than the detail: it scrolls rather than being cut off.
+    detail_area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
     close_button_ = new QPushButton(QStringLiteral("Fermer"));
     close_button_->setObjectName(QStringLiteral("fermer"));
@@ -73,7 +79,6 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     grid->addWidget(detail_area_, 1, 1, 2, 1);
     grid->addWidget(close_button_, 3, 1, Qt::AlignRight);
     grid->setColumnStretch(1, 1);
-    resize(1080, 680); // the detail shows a passage's lines of up to 41 characters unbroken
 
     connect(close_button_, &QPushButton::clicked, this, &QWidget::close);
     connect(errors_only_, &QCheckBox::toggled, this, &ReviewWindow::show_only_errors);
@@ -87,11 +92,38 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     }
     list_->setFixedWidth(width);
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fit_on_screen(parent);
     list_->setCurrentItem(list_->topLevelItem(0));
     list_->setFocus();
 }
 
 ReviewWindow::~ReviewWindow() = default;
+
+// 1080 × 680 shows a passage's lines of up to 41 characters unbroken; a
+// smaller screen gets a smaller window, its frame (as the desktop draws the
+// main window's) included, centred on the screen's free area: "Fermer" and
+// the filter always stay within reach.
+void ReviewWindow::fit_on_screen(QWidget* main_window)
+{
+    const QScreen* screen = main_window ? main_window->screen() : this->screen();
+    if (!screen) {
+        resize(1080, 680);
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QSize frame = main_window ? main_window->frameGeometry().size() - main_window->size() : QSize();
+    resize(QSize(1080, 680).boundedTo(area.size() - frame).expandedTo(minimumSizeHint()));
+    const QSize outer = size() + frame;
+    move(area.left() + qMax(0, (area.width() - outer.width()) / 2), area.top() + qMax(0, (area.height() - outer.height()) / 2));
+}
+
+// A window of its own for assistive technology, not a pane of the main one.
+QAccessibleInterface* ReviewWindow::accessible_interface(const QString& class_name, QObject* object)
+{
+    if (class_name == QLatin1String("ReviewWindow"))
+        return new QAccessibleWidget(static_cast<ReviewWindow*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 void ReviewWindow::fill_list(const catalogue& questions)
 {

@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <vector>
 
+class QAccessibleInterface;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -39,6 +40,8 @@ private:
         const ::question* question;
     };
 
+    void fit_on_screen(QWidget* main_window);
+    static QAccessibleInterface* accessible_interface(const QString& class_name, QObject* object);
     void fill_list(const catalogue& questions);
     void show_only_errors(bool only);
     void show_detail(QTreeWidgetItem* item);

@@ -235,6 +235,10 @@ private slots:
         QCOMPARE(caption(child(box, "Label5")), QStringLiteral("Version 1.0a"));
         QCOMPARE(child(box, "Button1")->geometry(), QRect(152, 160, 81, 89));
         QCOMPARE(child(box, "GroupBox2")->geometry(), QRect(8, 152, 129, 97));
+        // "Équipe" keeps its line and has room for its accent above it.
+        const auto* team = static_cast<QLabel*>(child(box, "Label8"));
+        QCOMPARE(team->geometry().bottom() + 1, 40 + team->fontMetrics().height());
+        QVERIFY(team->height() >= team->fontMetrics().tightBoundingRect(team->text()).height());
         const QPixmap emblem = static_cast<QLabel*>(child(box, "Image1"))->pixmap();
         QCOMPARE(emblem.size(), QSize(65, 65));
         QCOMPARE(emblem.toImage().pixelColor(0, 0), QColor(212, 208, 200));

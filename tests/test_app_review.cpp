@@ -10,8 +10,10 @@
 #include "review/review_menu.h"
 #include "review/review_window.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTreeWidget>
 
@@ -164,6 +166,17 @@ private slots:
         sit(f, 1, {{44, wrong_for(key44)}});
         ReviewWindow* w = open_review(f, 1);
         QVERIFY(w);
+        // A window of its own for assistive technology, within the screen's
+        // free area; its pictures described drawing by drawing, as in the test.
+        QCOMPARE(QAccessible::queryAccessibleInterface(w)->role(), QAccessible::Window);
+        QVERIFY(w->screen()->availableGeometry().contains(w->frameGeometry()));
+        QLabel* strip = nullptr;
+        for (QLabel* label : detail(w)->findChildren<QLabel*>())
+            if (!label->pixmap().isNull())
+                strip = label;
+        QVERIFY(strip);
+        QCOMPARE(QAccessible::queryAccessibleInterface(strip)->text(QAccessible::Name),
+                 picture_alternative(*question_by_number(c, 1).question));
         w->findChild<QTreeWidget*>(QStringLiteral("questions"))->setCurrentItem(row_of(w, 44));
 
         QWidget* area = detail(w);

@@ -3,7 +3,7 @@
 # back: the program, the launcher, every recording, the desktop entry,
 # metainfo and icons are in it, its control fields are right, and its
 # dependencies cover every library the packaged program loads as well as
-# the platform plugin and the fonts it needs at run time.
+# the platform plugin, Qt's French translation and the fonts it needs at run time.
 #   test_packaging_deb.sh BUILD_DIR SOURCE_DIR VERSION
 set -eu
 
@@ -58,7 +58,7 @@ field Depends | tr ',' '\n' | sed 's/(.*)//; s/ //g' | grep . >"$scratch/depends
 depends_on() {
     grep -qx "$1" "$scratch/depends" || fail "the package does not depend on $1 ($2)"
 }
-for package in qt6-qpa-plugins libopenal1 fonts-wine fonts-liberation fonts-wqy-zenhei; do
+for package in qt6-qpa-plugins qt6-translations-l10n libopenal1 fonts-wine fonts-liberation fonts-wqy-zenhei; do
     depends_on "$package" "loaded at run time"
 done
 # Every library the packaged program loads belongs to a package it depends on.

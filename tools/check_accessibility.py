@@ -7,6 +7,13 @@ reader or switch access would, and checks what it finds on the way:
   "Retour au début" whose enabled states follow Play and Pause, announced by
   state-change events;
 - every picture has a text alternative;
+- no hidden page tab claims the focus, and the home screen's rows come in
+  screen order;
+- a question's stem (question 76's, a reading question's, a gap's sentence) is the
+  description of its options and focus holder; the navigation buttons are
+  named without their arrows; the time left reads in words;
+- finishing a section sends the result panel's new text in a text-change
+  event;
 - each section is started, every page and sub-page shown through its tab,
   each question answered with the Toggle action only, the answered count
   checked, and the section finished; the section scores, the total and the
@@ -17,6 +24,7 @@ tools/check_accessibility.sh, which starts a virtual display, a session bus,
 the accessibility bus and the program.
 """
 
+import json
 import os
 import re
 import sys
@@ -204,10 +212,53 @@ def top_level_tabs(main_area):
 
 def question_of(radio, page_caption):
     for text in (radio.description, page_caption):
-        match = re.fullmatch(r"Question (\d+)", text or "")
+        match = re.fullmatch(r"Question (\d+)(?: : .*)?", text or "")
         if match:
             return int(match.group(1))
     raise RuntimeError(f"cannot tell the question of option {radio.name!r}")
+
+
+def catalogue_stem(numero):
+    """The stem; on a gap text, the passage's sentence that holds the blank."""
+    with open(os.path.join(SOURCE, "content", "catalogue", "section2.json" if numero <= 90 else "section3.json"),
+              encoding="utf-8") as f:
+        for page in json.load(f)["pages"]:
+            for question in page["questions"]:
+                if question["numero"] == numero and "enonce" in question:
+                    return question["enonce"]
+                if question["numero"] == numero:
+                    text = "".join(line.strip() for line in page["texte"])
+                    sentences = re.findall(r"[^。！？!?]*[。！？!?][”」]?", text)
+                    return next(s for s in sentences if re.search(rf"(?<![0-9]){numero}(?![0-9])", s))
+    raise RuntimeError(f"no question {numero}")
+
+
+def check_stem(page, numero):
+    """The options and the focus holder of a question carry its stem."""
+    stem = catalogue_stem(numero)
+    holders = [n for n in by_role(page, "panel", showing_only=True) if n.name == f"Question {numero}"]
+    radios = [r for r in by_role(page, "radio button", showing_only=True) if stem in r.description]
+    print(f"     question {numero}: focus holder {holders[0].name!r} description {holders[0].description!r}"
+          if holders else f"     question {numero}: no focus holder")
+    if radios:
+        print(f"     question {numero}: option {radios[0].name!r} description {radios[0].description!r}")
+    check(holders and holders[0].description == stem and len(radios) == 4,
+          f"question {numero}: its stem {stem} is read with its focus holder and its four options")
+
+
+def check_home_screen(main_area):
+    rows = [n.getChildAtIndex(0).name for n in children(main_area)
+            if n.getRoleName() == "label" and n.childCount == 4]
+    print(f"     rows in the tree: {rows}")
+    check([r[0] for r in rows] == ["1", "2", "3"], "the home screen's rows come in screen order")
+    focused = [(n.getRoleName(), n.name) for n in walk(main_area) if n.getRoleName() == "page tab"
+               and n.getState().contains(pyatspi.STATE_FOCUSED)]
+    check(not focused, f"no page tab of a hidden set claims the focus (found {len(focused)})")
+    bars = by_role(main_area, "status bar")
+    check(len(bars) == 1, "the status bar has the status bar role")
+
+
+STEMS_CHECKED = (76, 92, 112)
 
 
 def answer_shown_options(page, caption, key, answered, missed):
@@ -217,6 +268,8 @@ def answer_shown_options(page, caption, key, answered, missed):
     for numero, radios in questions.items():
         if len(radios) != 4 or numero in answered:
             raise RuntimeError(f"question {numero}: {len(radios)} options on screen")
+        if numero in STEMS_CHECKED:
+            check_stem(page, numero)
         letter = chosen_letter(numero, key)
         answered[numero] = letter
         if letter is None:
@@ -236,6 +289,15 @@ def sit_section(app, main_area, number, key):
     tabs = top_level_tabs(main_area)
     if number == 1:
         check_player(app)
+        buttons = [b.name for b in by_role(main_area, "push button", showing_only=True) if "Question" in b.name]
+        check(sorted(buttons) == ["Question précédente", "Question suivante"],
+              f"the navigation buttons are named without their arrows ({buttons})")
+        bar = by_role(main_area, "status bar")[0]
+        wait_until(lambda: bar.getChildAtIndex(2).name != "", 3)
+        time_left = bar.getChildAtIndex(2).name
+        print(f"     time left as read: {time_left!r}")
+        check(re.fullmatch(r"Temps restant : 34 minutes( \d+ secondes?)?", time_left) is not None,
+              "the time left reads in words")
     answered = {}
     missed = []
     for tab in [t for t in children(tabs) if t.getRoleName() == "page tab"]:
@@ -255,6 +317,13 @@ def sit_section(app, main_area, number, key):
     count_text = f"Nombre de réponses : {given} / {last - first + 1}"
     check(count_text in labels_text(main_area), f"section {number}: the status bar says \"{count_text}\"")
     before = Counter(labels_text(main_area))
+    inserted = []
+
+    def on_text(event):
+        if event.source is not None and event.source.description.startswith("Score"):
+            inserted.append((event.source.description, event.any_data))
+
+    pyatspi.Registry.registerEventListener(on_text, "object:text-changed:insert")
     do(next(b for b in by_role(main_area, "push button", showing_only=True) if b.name == "Terminer"), "Press")
     correct = sum(1 for n, letter in answered.items() if letter == key[n])
     tenths = correct * 1000 // (last - first + 1)
@@ -265,6 +334,12 @@ def sit_section(app, main_area, number, key):
     wait_until(lambda: any(e in new_labels() for e in expected))
     check(any(e in new_labels() for e in expected),
           f"section {number}: {correct} right, score {expected[0]} shown ({sorted(new_labels())})")
+    wait_until(lambda: inserted, 2)
+    pyatspi.Registry.deregisterEventListener(on_text, "object:text-changed:insert")
+    print(f"     text-change events: {inserted}")
+    check((f"Score de la section {number}", expected[0]) in inserted
+          or (f"Score de la section {number}", expected[1]) in inserted,
+          f"section {number}: finishing sends the result {expected[0]} in a text-change event")
     return correct
 
 
@@ -272,6 +347,7 @@ def main():
     key = answer_key()
     app = find_application()
     main_area = next(c for c in children(main_frame(app)) if c.getRoleName() == "filler")
+    check_home_screen(main_area)
     check_controls(app)
     correct = {number: sit_section(app, main_area, number, key) for number in (1, 2, 3)}
     half_points = 4 * correct[1] + 5 * correct[2] + 4 * correct[3]
