@@ -320,6 +320,16 @@ private slots:
         QCOMPARE(option_caption(genre::lecture, 2, QStringLiteral("2个")), QStringLiteral("C. 2个"));
         QCOMPARE(option_caption(genre::phrase_correcte, 4, QStringLiteral("x")), QString());
 
+        // A gap is read in its sentence, which may run over the passage's
+        // hand-broken lines, up to its closing quote; other questions by their stem.
+        page gaps{3, genre::texte_a_trous, {{91, {}, {}, {}, {}}, {92, {}, {}, {}, {}}, {96, {}, {}, {}, {}}}, {}};
+        gaps.texte = {QStringLiteral("    我是中学生，喜欢91。每个星期六，"), QStringLiteral("我们去92踢球。"),
+                      QStringLiteral("她说：“妈妈96红色。”")};
+        QCOMPARE(question_prompt(gaps, gaps.questions[0]), QStringLiteral("我是中学生，喜欢91。"));
+        QCOMPARE(question_prompt(gaps, gaps.questions[1]), QStringLiteral("每个星期六，我们去92踢球。"));
+        QCOMPARE(question_prompt(gaps, gaps.questions[2]), QStringLiteral("她说：“妈妈96红色。”"));
+        QCOMPARE(question_prompt(c.pages(3)[4], c.pages(3)[4].questions[0]), c.pages(3)[4].questions[0].enonce);
+
         QCOMPARE(clip_names(genre::ecoute_image, 5), QStringList({"Q05_h.mp3", "Q05_f.mp3"}));
         QCOMPARE(clip_names(genre::ecoute_hf, 16), QStringList({"Q16_h.mp3", "Q16_f.mp3"}));
         QCOMPARE(clip_names(genre::ecoute_simple, 31), QStringList({"Q31.mp3"}));
