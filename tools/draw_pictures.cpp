@@ -59,7 +59,7 @@ std::vector<Strip> strips()
         {"Q07", {hospital, school, house, shop}},
         {"Q08", {wristwatch, mobilePhone, glasses, key}},
         {"Q09", {coffee, milk, tea, juice}},
-        {"Q10", {football, basketball, swimming, tableTennis}},
+        {"Q10", {football, tableTennis, swimming, basketball}},
         {"Q11", {doorNumber(305), doorNumber(350), doorNumber(503), doorNumber(530)}},
         {"Q12", {digitalClock(9, 45), digitalClock(10, 15), digitalClock(10, 45), digitalClock(9, 15)}},
         {"Q13", {dog, bird, cat, fish}},
