@@ -97,6 +97,7 @@ void sheep(QPainter& p)
     const QPointF puffs[] = {{34, 64}, {50, 52}, {68, 50}, {86, 54}, {98, 68}, {84, 84}, {64, 88}, {44, 84}, {66, 68}};
     for (const QPointF& c : puffs)
         wool.addEllipse(c, 16, 15);
+    wool.addEllipse(QPointF(66, 68), 36, 24); // fills the gaps between the puffs
     style(p, QColor(248, 248, 244), 2.5);
     p.drawPath(wool.simplified());
     style(p, face, 2);
