@@ -1,7 +1,8 @@
-// Draws the fifteen picture strips of the picture questions and writes each
-// one as a picture record (Qnn.pic):
-//   draw_pictures IMAGES_FOLDER [JPEG_FOLDER]
-// With a second folder, the plain JPEG files are written there too, to look at.
+// Draws the fifteen picture strips of a paper's picture questions and writes
+// each one as a picture record (Qnn.pic) into that paper's pictures folder:
+//   draw_pictures PAPER CONTENT_FOLDER [JPEG_FOLDER]
+// PAPER is the paper's number; CONTENT_FOLDER is the source tree's content/.
+// With a JPEG folder, the plain JPEG files are written there too, to look at.
 //
 // A strip is four framed drawings side by side, the alternatives A to D from
 // left to right; each drawing sits under its answer letter on the page.
@@ -22,6 +23,7 @@
 #include <QSize>
 #include <QTextStream>
 #include <array>
+#include <iterator>
 #include <vector>
 
 using namespace drawings;
@@ -47,7 +49,7 @@ struct Strip {
 
 // Each strip matches the exchange of its question's two recordings and the
 // question read after them; the keyed drawing is the only one that answers it.
-std::vector<Strip> strips()
+std::vector<Strip> firstPaperStrips()
 {
     return {
         {"Q01", {analogClock(7, 0), analogClock(7, 30), analogClock(8, 0), analogClock(10, 30)}},
@@ -67,6 +69,38 @@ std::vector<Strip> strips()
         {"Q15", {apples, bananas, grapes, watermelon}},
     };
 }
+
+std::vector<Strip> secondPaperStrips()
+{
+    return {
+        {"Q01", {analogClock(6, 0), analogClock(8, 30), analogClock(7, 0), analogClock(5, 0)}},
+        {"Q02", {airplane, train, bus, car}},
+        {"Q03", {cupsWithPrice(60), cupsWithPrice(20), cupsWithPrice(50), cupsWithPrice(10)}},
+        {"Q04", {school, restaurant, hospital, bank}},
+        {"Q05", {calendarPage(7, 11), calendarPage(7, 10), calendarPage(7, 2), calendarPage(7, 12)}},
+        {"Q06", {noodles, rice, fishDish, dumplings}},
+        {"Q07", {cinema, washingClothes, sleepingInBed, reading}},
+        {"Q08", {waterBottle, books, umbrella, hat}},
+        {"Q09", {sun, rain, clouds, wind}},
+        {"Q10", {horse, panda, bird, sheep}},
+        {"Q11", {busNumber(15), busNumber(50), busNumber(5), busNumber(55)}},
+        {"Q12", {catUnderTable, catOnChair, catInBox, catAsleepOnBed}},
+        {"Q13", {skirt, shirt, shoes, coat}},
+        {"Q14", {chairs(3), chairs(4), chairs(5), chairs(7)}},
+        {"Q15", {television, mobilePhone, fridge, computer}},
+    };
+}
+
+struct Paper {
+    int number;
+    const char* folder; // its pictures folder, inside the content folder
+    std::vector<Strip> (*strips)();
+};
+
+const Paper kPapers[] = {
+    {1, "images", firstPaperStrips},
+    {2, "epreuve2/images", secondPaperStrips},
+};
 
 QImage paintStrip(const Strip& strip)
 {
@@ -121,17 +155,30 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = app.arguments();
-    if (args.size() < 2 || args.size() > 3) {
-        err << "usage: draw_pictures IMAGES_FOLDER [JPEG_FOLDER]\n";
+    if (args.size() < 3 || args.size() > 4) {
+        err << "usage: draw_pictures PAPER CONTENT_FOLDER [JPEG_FOLDER]\n";
         return 2;
     }
-    const QDir images(args[1]);
-    const QString jpegFolder = args.size() == 3 ? args[2] : QString();
-    if (!jpegFolder.isEmpty())
-        QDir().mkpath(jpegFolder);
+    const Paper* paper = nullptr;
+    for (const Paper& candidate : kPapers)
+        if (args[1] == QString::number(candidate.number))
+            paper = &candidate;
+    if (paper == nullptr) {
+        err << "draw_pictures: there is no paper \"" << args[1] << "\" (papers: 1 to "
+            << std::size(kPapers) << ")\n";
+        return 2;
+    }
+    const QDir images(QDir(args[2]).filePath(paper->folder));
+    const QString jpegFolder = args.size() == 4 ? args[3] : QString();
+    for (const QString& folder : {images.path(), jpegFolder}) {
+        if (!folder.isEmpty() && !QDir().mkpath(folder)) {
+            err << "draw_pictures: cannot create " << folder << "\n";
+            return 1;
+        }
+    }
 
     register_standard_picture_formats();
-    for (const Strip& strip : strips()) {
+    for (const Strip& strip : paper->strips()) {
         const QByteArray jpeg = encodeJpeg(paintStrip(strip));
         if (jpeg.isEmpty()) {
             err << "draw_pictures: cannot encode " << strip.name << " as JPEG\n";

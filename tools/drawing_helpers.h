@@ -14,6 +14,9 @@ namespace drawings {
 
 inline const QColor kInk(40, 40, 48);
 inline const QColor kSkyBlue(190, 225, 245);
+inline const QColor kGlass(200, 230, 250);
+inline const QColor kTyre(45, 45, 50);
+inline const QColor kWood(181, 121, 70);
 inline const QColor kWhite(255, 255, 255);
 // For the few Chinese characters written in a drawing (the month of a calendar).
 inline constexpr const char* kChineseFont = "WenQuanYi Zen Hei";
@@ -62,6 +65,27 @@ inline QPainterPath polygonPath(std::initializer_list<QPointF> points)
     }
     path.closeSubpath();
     return path;
+}
+
+inline void wheel(QPainter& p, QPointF c, qreal radius)
+{
+    style(p, kTyre, 1.5);
+    p.drawEllipse(c, radius, radius);
+    style(p, QColor(190, 190, 196), 1.5);
+    p.drawEllipse(c, radius * 0.45, radius * 0.45);
+}
+
+inline void window(QPainter& p, QRectF box)
+{
+    style(p, kGlass, 1.5);
+    p.drawRect(box);
+}
+
+// The grass line that buildings stand on.
+inline void ground(QPainter& p)
+{
+    p.setPen(outline(2, QColor(110, 150, 90)));
+    p.drawLine(QPointF(4, 124), QPointF(128, 124));
 }
 
 } // namespace drawings

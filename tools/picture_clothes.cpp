@@ -81,4 +81,52 @@ void hat(QPainter& p)
     p.drawPath(band);
 }
 
+void shoes(QPainter& p)
+{
+    // A pair of laced shoes, one behind the other, toes to the right.
+    for (int i = 0; i < 2; ++i) {
+        const QPointF at(i * 12 - 6.0, i * 34 - 10.0);
+        style(p, QColor(60, 40, 25), 2);
+        p.drawRoundedRect(QRectF(at + QPointF(14, 76), QSizeF(98, 8)), 3, 3);
+        style(p, QColor(140, 80, 40), 2.5);
+        QPainterPath shoe(at + QPointF(18, 76));
+        shoe.lineTo(at + QPointF(16, 50));
+        shoe.quadTo(at + QPointF(30, 46), at + QPointF(42, 50));
+        shoe.quadTo(at + QPointF(58, 56), at + QPointF(80, 58));
+        shoe.cubicTo(at + QPointF(104, 60), at + QPointF(114, 68), at + QPointF(110, 76));
+        shoe.closeSubpath();
+        p.drawPath(shoe);
+        style(p, QColor(90, 50, 25), 1.5);
+        p.drawEllipse(QRectF(at + QPointF(20, 48), QSizeF(20, 6)));
+        p.setPen(outline(2, QColor(245, 235, 210)));
+        for (int lace = 0; lace < 3; ++lace) {
+            const QPointF x = at + QPointF(46 + lace * 8, 53 + lace * 1.5);
+            p.drawLine(x, x + QPointF(5, 6));
+        }
+    }
+}
+
+void coat(QPainter& p)
+{
+    // Long, down to the knees, sleeves hanging at its sides, a double row of
+    // big buttons and a belt: nothing like the short-sleeved shirt.
+    const QColor cloth(176, 128, 80), shade(130, 90, 50);
+    style(p, cloth, 2.5);
+    p.drawPath(polygonPath({{36, 16}, {18, 26}, {10, 108}, {24, 110}, {32, 44}}));
+    p.drawPath(polygonPath({{96, 16}, {114, 26}, {122, 108}, {108, 110}, {100, 44}}));
+    p.drawPath(polygonPath({{36, 14}, {96, 14}, {104, 130}, {28, 130}}));
+    style(p, shade, 2);
+    p.drawPath(polygonPath({{50, 14}, {66, 44}, {54, 52}, {40, 16}}));
+    p.drawPath(polygonPath({{82, 14}, {66, 44}, {78, 52}, {92, 16}}));
+    p.drawRect(QRectF(31, 74, 70, 9));
+    style(p, QColor(240, 200, 60), 1.5);
+    p.drawRect(QRectF(60, 73, 12, 11));
+    style(p, QColor(80, 55, 30), 1.5);
+    for (qreal y : {54.0, 96.0, 112.0})
+        for (qreal x : {56.0, 76.0})
+            p.drawEllipse(QPointF(x, y), 3.5, 3.5);
+    p.setPen(outline(2, shade));
+    p.drawLine(QPointF(66, 44), QPointF(66, 130));
+}
+
 } // namespace drawings

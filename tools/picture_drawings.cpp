@@ -63,6 +63,17 @@ void ticket(QPainter& p, QRectF box)
     p.drawPath(star);
 }
 
+// A yellow price tag in the lower right of the cell.
+void priceTag(QPainter& p, int yuan)
+{
+    style(p, QColor(255, 224, 102), 2);
+    p.drawPath(polygonPath({{40, 90}, {54, 66}, {128, 66}, {128, 114}, {54, 114}}));
+    style(p, kWhite, 1.5);
+    p.drawEllipse(QPointF(54, 90), 4, 4);
+    centredText(p, QRectF(58, 66, 70, 48), QString::fromUtf8("¥%1").arg(yuan), 22,
+                QColor(190, 30, 30));
+}
+
 } // namespace
 
 Drawing analogClock(int hour, int minute)
@@ -137,12 +148,32 @@ Drawing bookWithPrice(int yuan)
         p.drawRect(QRectF(18, 8, 11, 90));
         style(p, QColor(240, 230, 200), 1.5);
         p.drawRect(QRectF(38, 22, 40, 16));
-        style(p, QColor(255, 224, 102), 2);
-        p.drawPath(polygonPath({{40, 90}, {54, 66}, {128, 66}, {128, 114}, {54, 114}}));
-        style(p, kWhite, 1.5);
-        p.drawEllipse(QPointF(54, 90), 4, 4);
-        centredText(p, QRectF(58, 66, 70, 48), QString::fromUtf8("¥%1").arg(yuan), 22,
-                    QColor(190, 30, 30));
+        priceTag(p, yuan);
+    };
+}
+
+Drawing cupsWithPrice(int yuan)
+{
+    return [=](QPainter& p) {
+        // Three cups of a set in a row, the price tag in front.
+        for (int i = 0; i < 3; ++i) {
+            const qreal left = 6 + i * 40;
+            p.setPen(outline(5, kInk));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(QRectF(left + 18, 24, 14, 20));
+            p.setPen(outline(2.5, kWhite));
+            p.drawEllipse(QRectF(left + 18, 24, 14, 20));
+            style(p, kWhite, 2);
+            QPainterPath cup(QPointF(left, 14));
+            cup.lineTo(left + 25, 14);
+            cup.lineTo(left + 23, 52);
+            cup.quadTo(left + 12.5, 58, left + 2, 52);
+            cup.closeSubpath();
+            p.drawPath(cup);
+            style(p, QColor(52, 120, 190), 1.2);
+            p.drawRect(QRectF(left + 1, 26, 23.5, 8));
+        }
+        priceTag(p, yuan);
     };
 }
 
@@ -158,6 +189,32 @@ Drawing tickets(int count)
             const qreal left = alone ? (kCellWidth - width) / 2.0 : (i % 2 == 0 ? 9.0 : 69.0);
             ticket(p, QRectF(left, top + row * (height + gap), width, height));
         }
+    };
+}
+
+Drawing busNumber(int number)
+{
+    return [=](QPainter& p) {
+        // A bus seen from the front, its line number lit above the windscreen.
+        style(p, kTyre, 1.5);
+        p.drawRoundedRect(QRectF(30, 112, 16, 16), 3, 3);
+        p.drawRoundedRect(QRectF(86, 112, 16, 16), 3, 3);
+        p.setPen(outline(3, kInk));
+        p.drawLine(QPointF(22, 50), QPointF(12, 56));
+        p.drawLine(QPointF(110, 50), QPointF(120, 56));
+        style(p, QColor(39, 174, 96), 2.5);
+        p.drawRoundedRect(QRectF(22, 8, 88, 110), 12, 12);
+        style(p, QColor(30, 30, 36), 1.5);
+        const QRectF sign(30, 15, 72, 28);
+        p.drawRoundedRect(sign, 3, 3);
+        centredText(p, sign, QString::number(number), 24, QColor(255, 190, 40));
+        style(p, QColor(200, 230, 250), 2);
+        p.drawRoundedRect(QRectF(28, 48, 76, 36), 4, 4);
+        style(p, QColor(255, 240, 180), 1.5);
+        p.drawEllipse(QPointF(38, 98), 6, 6);
+        p.drawEllipse(QPointF(94, 98), 6, 6);
+        style(p, QColor(200, 200, 205), 1.5);
+        p.drawRoundedRect(QRectF(50, 94, 32, 9), 2, 2);
     };
 }
 
@@ -204,6 +261,43 @@ void snow(QPainter& p)
     const QPointF flakes[] = {{30, 88}, {62, 94}, {96, 86}, {44, 118}, {80, 120}, {110, 112}};
     for (const QPointF& f : flakes)
         snowflake(p, f, 8);
+}
+
+void wind(QPainter& p)
+{
+    // A tree bent over by the wind, leaves blown off to the right.
+    p.setPen(outline(2, QColor(110, 150, 90)));
+    p.drawLine(QPointF(6, 126), QPointF(70, 126));
+    style(p, QColor(140, 90, 50), 2);
+    QPainterPath trunk(QPointF(26, 126));
+    trunk.quadTo(QPointF(30, 88), QPointF(60, 62));
+    trunk.lineTo(QPointF(66, 70));
+    trunk.quadTo(QPointF(42, 92), QPointF(40, 126));
+    trunk.closeSubpath();
+    p.drawPath(trunk);
+    QPainterPath crown;
+    crown.setFillRule(Qt::WindingFill);
+    crown.addEllipse(QPointF(72, 50), 26, 18);
+    crown.addEllipse(QPointF(54, 40), 18, 15);
+    crown.addEllipse(QPointF(90, 58), 18, 13);
+    style(p, QColor(90, 170, 70), 2);
+    p.drawPath(crown.simplified());
+    p.setPen(outline(2.5, QColor(120, 150, 175)));
+    p.setBrush(Qt::NoBrush);
+    for (const QPointF start : {QPointF(4, 20), QPointF(10, 82), QPointF(60, 98)}) {
+        QPainterPath gust(start);
+        gust.cubicTo(start + QPointF(20, -8), start + QPointF(36, 6), start + QPointF(56, -4));
+        p.drawPath(gust);
+    }
+    const QPointF leaves[] = {{112, 34}, {120, 80}, {104, 96}, {118, 112}, {100, 20}};
+    for (int i = 0; i < 5; ++i) {
+        p.save();
+        p.translate(leaves[i]);
+        p.rotate(i * 50.0 - 30.0);
+        style(p, QColor(110, 185, 70), 1.2);
+        p.drawEllipse(QRectF(-6, -3, 12, 6));
+        p.restore();
+    }
 }
 
 void clouds(QPainter& p)

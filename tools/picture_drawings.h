@@ -17,6 +17,8 @@ Drawing analogClock(int hour, int minute);
 Drawing digitalClock(int hour, int minute);
 Drawing calendarPage(int month, int day);
 Drawing bookWithPrice(int yuan);
+Drawing cupsWithPrice(int yuan);
+Drawing busNumber(int number);
 Drawing tickets(int count);
 Drawing doorNumber(int number);
 
@@ -24,6 +26,7 @@ void sun(QPainter& p);
 void rain(QPainter& p);
 void snow(QPainter& p);
 void clouds(QPainter& p);
+void wind(QPainter& p);
 
 void bicycle(QPainter& p);
 void bus(QPainter& p);
@@ -64,5 +67,41 @@ void trousers(QPainter& p);
 void shirt(QPainter& p);
 void skirt(QPainter& p);
 void hat(QPainter& p);
+
+void airplane(QPainter& p);
+void car(QPainter& p);
+void restaurant(QPainter& p);
+void bank(QPainter& p);
+
+void noodles(QPainter& p);
+void rice(QPainter& p);
+void fishDish(QPainter& p);
+void dumplings(QPainter& p);
+
+void horse(QPainter& p);
+void panda(QPainter& p);
+void sheep(QPainter& p);
+
+void cinema(QPainter& p);
+void washingClothes(QPainter& p);
+void sleepingInBed(QPainter& p);
+void reading(QPainter& p);
+
+void catUnderTable(QPainter& p);
+void catOnChair(QPainter& p);
+void catInBox(QPainter& p);
+void catAsleepOnBed(QPainter& p);
+Drawing chairs(int count);
+
+void waterBottle(QPainter& p);
+void books(QPainter& p);
+void umbrella(QPainter& p);
+
+void television(QPainter& p);
+void fridge(QPainter& p);
+void computer(QPainter& p);
+
+void shoes(QPainter& p);
+void coat(QPainter& p);
 
 } // namespace drawings

@@ -9,29 +9,6 @@ namespace drawings {
 
 namespace {
 
-const QColor kGlass(200, 230, 250);
-const QColor kTyre(45, 45, 50);
-
-void wheel(QPainter& p, QPointF c, qreal radius)
-{
-    style(p, kTyre, 1.5);
-    p.drawEllipse(c, radius, radius);
-    style(p, QColor(190, 190, 196), 1.5);
-    p.drawEllipse(c, radius * 0.45, radius * 0.45);
-}
-
-void window(QPainter& p, QRectF box)
-{
-    style(p, kGlass, 1.5);
-    p.drawRect(box);
-}
-
-void ground(QPainter& p)
-{
-    p.setPen(outline(2, QColor(110, 150, 90)));
-    p.drawLine(QPointF(4, 124), QPointF(128, 124));
-}
-
 void steam(QPainter& p, QPointF from)
 {
     p.setPen(outline(2, QColor(150, 150, 160)));
