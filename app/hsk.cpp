@@ -348,13 +348,18 @@ void TForm1::choose_paper(int numero)
     const test_state& now = examen.state();
     const bool anything_to_lose = std::any_of(now.reponse.begin(), now.reponse.end(), [](auto r) { return r != 0; })
         || std::any_of(now.score_section.begin() + 1, now.score_section.end(), [](auto s) { return s != -1; });
-    if (anything_to_lose
-        && QMessageBox::question(this, QApplication::applicationDisplayName(),
-                                 QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ?"),
-                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-               != QMessageBox::Yes) {
-        keep_current();
-        return;
+    if (anything_to_lose) {
+        QMessageBox ask(QMessageBox::Question, QApplication::applicationDisplayName(),
+                        QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        ask.setDefaultButton(QMessageBox::No);
+        // French whatever translations of Qt's own texts are installed.
+        ask.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        ask.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+        if (ask.exec() != QMessageBox::Yes) {
+            keep_current();
+            return;
+        }
     }
 
     const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];

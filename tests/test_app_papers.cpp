@@ -39,7 +39,8 @@ QString choose(TForm1& f, int n, QMessageBox::StandardButton answer = QMessageBo
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            asked = box->text();
+            asked = box->text() + QStringLiteral(" | ") + box->button(QMessageBox::Yes)->text() + u' '
+                + box->button(QMessageBox::No)->text();
             box->button(answer)->click();
         }
     });
@@ -162,7 +163,7 @@ private slots:
         QVERIFY(f.corrige->window(1));
 
         QCOMPARE(choose(f, 2, QMessageBox::No),
-                 QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ?"));
+                 QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ? | &Oui &Non"));
         QCOMPARE(f.paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
