@@ -3,10 +3,12 @@
 #include "about/Aproposde.h"
 #include "app/startup.h"
 #include "content/catalogue.h"
+#include "engine/papers.h"
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
 #include "platform/bevel_panel.h"
 #include "platform/cancel_button.h"
+#include "platform/error_reporting.h"
 #include "platform/keyboard_order.h"
 #include "platform/page_set.h"
 #include "platform/pixel_font.h"
@@ -16,12 +18,18 @@
 #include "review/review_menu.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 using Bevel = BevelPanel::Bevel;
@@ -68,6 +76,13 @@ QAction* menu_action(QMenu* menu, const char* name, const QString& caption, bool
     return action;
 }
 
+// The window's title names the paper, except paper 1's.
+QString window_title(int paper)
+{
+    const QString title = QStringLiteral("Parvolis - Test HSK élémentaire");
+    return paper == 1 ? title : title + QStringLiteral(" - Épreuve %1").arg(paper);
+}
+
 QAction* separator(QMenu* menu, const char* name)
 {
     QAction* action = menu->addSeparator();
@@ -83,10 +98,11 @@ TForm1::TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent
 
 TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service& audio, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+                              | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      audio_(audio)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Parvolis - Test HSK élémentaire"));
+    setWindowTitle(window_title(paper_));
     setFont(font_px("Tahoma", 11));
 
     build_menu_bar();
@@ -215,6 +231,8 @@ void TForm1::build_menu_bar()
     Quitter1 = separator(Fichier1, "Quitter1");
     Quitter2 = menu_action(Fichier1, "Quitter2", QStringLiteral("Quitter"));
 
+    build_paper_menu();
+
     Commencer1 = MainMenu1->addMenu(QStringLiteral("Test"));
     Commencer1->setObjectName(QStringLiteral("Commencer1"));
     menu_section1 = menu_action(Commencer1, "menu_section1", QStringLiteral("Démarrer section 1"));
@@ -228,6 +246,23 @@ void TForm1::build_menu_bar()
     N1 = MainMenu1->addMenu(QStringLiteral("?"));
     N1->setObjectName(QStringLiteral("N1"));
     Aproposde1 = menu_action(N1, "Aproposde1", QStringLiteral("A propos de..."));
+}
+
+// One checkable item per paper; choosing one is exclusive.
+void TForm1::build_paper_menu()
+{
+    Epreuve = MainMenu1->addMenu(QStringLiteral("Épreuve"));
+    Epreuve->setObjectName(QStringLiteral("Epreuve"));
+    auto* choice = new QActionGroup(this);
+    for (const paper_info& p : paper_table()) {
+        const QByteArray name = "menu_epreuve" + QByteArray::number(p.numero);
+        QAction* item = menu_action(Epreuve, name.constData(), QStringLiteral("Épreuve %1").arg(p.numero));
+        item->setCheckable(true);
+        item->setChecked(p.numero == paper_);
+        choice->addAction(item);
+        connect(item, &QAction::triggered, this, [this, n = p.numero] { choose_paper(n); });
+        menu_epreuve.push_back(item);
+    }
 }
 
 void TForm1::bind_events()
@@ -301,6 +336,7 @@ void TForm1::screen_changed()
 {
     stray_clicks::note_content_change();
     corrige->sync(Timer1->isActive());
+    Epreuve->setEnabled(!Timer1->isActive()); // the paper changes only on the home screen
     for (QWidget* control : std::as_const(keyboard_order_)) {
         if (control->isVisibleTo(this) && control->isEnabled() && is_tab_stop(control)) {
             control->setFocus(Qt::OtherFocusReason);
@@ -312,6 +348,82 @@ void TForm1::screen_changed()
 }
 
 void TForm1::QuitterClick() { close(); }
+
+// Another paper is read and its recordings opened before anything of the
+// current one is touched: if one cannot be opened, its error is shown and
+// the current paper stays as it was, pages, players and answers.
+void TForm1::choose_paper(int numero)
+{
+    const auto keep_current = [this] { menu_epreuve[static_cast<std::size_t>(paper_ - 1)]->setChecked(true); };
+    if (numero == paper_ || numero < 1 || numero > static_cast<int>(paper_table().size()) || Timer1->isActive()) {
+        keep_current();
+        return;
+    }
+    const test_state& now = examen.state();
+    const bool anything_to_lose = std::any_of(now.reponse.begin(), now.reponse.end(), [](auto r) { return r != 0; })
+        || std::any_of(now.score_section.begin() + 1, now.score_section.end(), [](auto s) { return s != -1; });
+    if (anything_to_lose) {
+        QMessageBox ask(QMessageBox::Question, QApplication::applicationDisplayName(),
+                        QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ?"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        ask.setDefaultButton(QMessageBox::No);
+        // French whatever translations of Qt's own texts are installed.
+        ask.button(QMessageBox::Yes)->setText(QStringLiteral("&Oui"));
+        ask.button(QMessageBox::No)->setText(QStringLiteral("&Non"));
+        if (ask.exec() != QMessageBox::Yes) {
+            keep_current();
+            return;
+        }
+    }
+
+    const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
+    std::unique_ptr<const catalogue> questions;
+    std::vector<ClipPlayer*> players;
+    QWidget holder; // owns the new players until they join the pages
+    try {
+        questions = std::make_unique<const catalogue>(catalogue::load(chosen.dossier));
+        for (const QString& clip : section_clips(questions->pages(1)))
+            players.push_back(new ClipPlayer(clip_file_name(clip, chosen.dossier), audio_, &holder));
+        for (ClipPlayer* player : players)
+            player->open();
+    } catch (const AppError& error) {
+        keep_current();
+        report_handler_error(error);
+        return;
+    }
+    menu_initClick();
+    for (ClipPlayer* player : players)
+        player->setParent(Section1);
+    show_paper(numero, std::move(questions), std::move(players));
+}
+
+// Puts the pages of paper `numero` in place of the current ones, around its
+// opened players, with its key.
+void TForm1::show_paper(int numero, std::unique_ptr<const catalogue> questions, std::vector<ClipPlayer*> players)
+{
+    const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
+    std::vector<ClipPlayer*> old_players = std::exchange(players_, std::move(players));
+    qDeleteAll(old_players); // before their pages, should these not be built yet
+    for (PageSet* set : {Section1, Section2, Section3}) {
+        while (set->count() > 0) {
+            QWidget* old_page = set->widget(0);
+            set->removeTab(0);
+            delete old_page;
+        }
+    }
+    options_.clear();
+    for (QList<QWidget*>& order : section_orders_)
+        order.clear();
+    questions_ = std::move(questions);
+    ensure_pages();
+
+    examen.write_key(chosen.cle);
+    paper_ = numero;
+    corrige->use_paper(chosen.dossier);
+    setWindowTitle(window_title(numero));
+    menu_epreuve[static_cast<std::size_t>(numero - 1)]->setChecked(true);
+    screen_changed();
+}
 
 void TForm1::Aproposde1Click()
 {

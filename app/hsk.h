@@ -53,6 +53,8 @@ public:
     void setAboutBox(TForm2* about) { Form2 = about; }
 
     const test_state& state() const { return examen.state(); }
+    // The paper being sat, from 1 (see engine/papers.h).
+    int paper() const { return paper_; }
 
     // The controls, under the object names the tests and assistive tools see.
     // Generic names say nothing of the control; each is told beside it.
@@ -87,6 +89,8 @@ public:
     QAction* menu_init = nullptr;
     QAction* Quitter1 = nullptr;      // the separator above "Quitter"
     QAction* Quitter2 = nullptr;      // "Quitter"
+    QMenu* Epreuve = nullptr;         // the "Épreuve" menu: which paper is sat
+    std::vector<QAction*> menu_epreuve; // "Épreuve 1", "Épreuve 2"…, one per paper, the current one checked
     QMenu* Commencer1 = nullptr;      // the "Test" menu
     QAction* menu_section1 = nullptr;
     QAction* menu_section2 = nullptr;
@@ -123,6 +127,8 @@ public slots:
     void Reponse_B(RadioOption* sender);
     void Reponse_C(RadioOption* sender);
     void Reponse_D(RadioOption* sender);
+    // The candidate chose paper `numero` in the "Épreuve" menu.
+    void choose_paper(int numero);
 
 public:
     // The 560 answer options, question by question, A to D, and the 83 clip
@@ -137,6 +143,8 @@ private:
     void bind_answer_options();
     void set_tab_order();
     void screen_changed();
+    void build_paper_menu();
+    void show_paper(int numero, std::unique_ptr<const catalogue> questions, std::vector<ClipPlayer*> players);
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;
@@ -159,6 +167,8 @@ private:
     void stop_timer() override;
 
     engine examen{*this}; // the test being sat: its state and its steps
+    audio::audio_service& audio_;
+    int paper_ = 1;
     std::unique_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;

@@ -35,13 +35,15 @@ struct page {
     ::genre genre = genre::ecoute_image;
     std::vector<question> questions;
     QStringList texte; // the passage, line by line: texte_a_trous and lecture only
+    QString dossier;   // its paper's folder (see content_folder); empty for paper 1
 };
 
 class catalogue {
 public:
-    // Loads the built-in catalogue; throws AppError naming the file and the
-    // page or question at fault.
-    static catalogue load();
+    // Loads the built-in catalogue of the paper kept in `dossier` (empty:
+    // paper 1); throws AppError naming the file and the page or question at
+    // fault.
+    static catalogue load(const QString& dossier = {});
     // The same from three files on disk (tests and fixtures); the pictures are
     // read from the folder "images" beside the files' folder, as in content/.
     static catalogue load_files(const QString& section1, const QString& section2,
@@ -49,13 +51,24 @@ public:
 
     // Section 1 to 3; an empty list for any other number.
     const std::vector<page>& pages(int section) const;
+    // The folder of its paper, as given to load().
+    const QString& dossier() const { return dossier_; }
 
 private:
-    explicit catalogue(std::array<std::vector<page>, 3> sections);
-    static catalogue read(const std::array<QString, 3>& files, const QString& images_folder);
+    catalogue(std::array<std::vector<page>, 3> sections, QString dossier);
+    static catalogue read(const std::array<QString, 3>& files, const QString& images_folder,
+                          const QString& dossier = {});
 
     std::array<std::vector<page>, 3> sections_;
+    QString dossier_;
 };
+
+// The built-in content of the paper kept in `dossier`: ":/content" for
+// paper 1 (empty dossier), ":/content/<dossier>" for the others; its
+// catalogue, images and transcripts are the folders of the same names there.
+QString content_folder(const QString& dossier);
+// Where the pictures of a page are read from: its paper's "images" folder.
+QString picture_folder(const page& p);
 
 // "Question 1", "Questions 43-45": the questions first to last.
 QString questions_caption(int first, int last);

@@ -9,8 +9,19 @@
 
 namespace {
 const QString error_kind = QStringLiteral("ETranscriptError");
-const QString folder = QStringLiteral(":/content/transcripts");
 const QString question_mark = QStringLiteral("问：");
+
+QString transcripts_folder(const QString& dossier)
+{
+    return content_folder(dossier) + QStringLiteral("/transcripts");
+}
+
+// A transcript as messages name it: with its paper's folder, so that
+// paper 2's Q01_h.txt is not taken for paper 1's.
+QString shown_name(const QString& dossier, const QString& name)
+{
+    return dossier.isEmpty() ? name : dossier + u'/' + name;
+}
 
 QString file_of(const QString& clip_name)
 {
@@ -55,13 +66,14 @@ transcript read_transcript(const QByteArray& text, const QString& name)
     return segments;
 }
 
-transcript load_transcript(const QString& clip_name)
+transcript load_transcript(const QString& clip_name, const QString& dossier)
 {
     const QString name = file_of(clip_name);
-    QFile file(folder + u'/' + name);
+    QFile file(transcripts_folder(dossier) + u'/' + name);
+    const QString shown = shown_name(dossier, name);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(error_kind, QStringLiteral("no transcript %1 for the recording %2").arg(name, clip_name));
-    return read_transcript(file.readAll(), name);
+        throw AppError(error_kind, QStringLiteral("no transcript %1 for the recording %2").arg(shown, clip_name));
+    return read_transcript(file.readAll(), shown);
 }
 
 void check_transcripts(const catalogue& questions)
@@ -71,10 +83,11 @@ void check_transcripts(const catalogue& questions)
         for (const page& p : questions.pages(section))
             for (const question& q : p.questions)
                 for (const QString& clip : question_clips(p, q)) {
-                    load_transcript(clip);
+                    load_transcript(clip, questions.dossier());
                     expected.insert(file_of(clip));
                 }
-    for (const QString& name : QDir(folder).entryList(QDir::Files))
+    for (const QString& name : QDir(transcripts_folder(questions.dossier())).entryList(QDir::Files))
         if (!expected.contains(name))
-            throw AppError(error_kind, QStringLiteral("%1 is the transcript of no recording of the catalogue").arg(name));
+            throw AppError(error_kind, QStringLiteral("%1 is the transcript of no recording of the catalogue")
+                                           .arg(shown_name(questions.dossier(), name)));
 }

@@ -25,10 +25,12 @@ using transcript = std::vector<transcript_segment>;
 // line without its speaker mark, an empty segment or no segment at all.
 transcript read_transcript(const QByteArray& text, const QString& name);
 
-// The built-in transcript of a recording ("Q43-45.mp3"); throws
-// AppError("ETranscriptError") when there is none or it is not valid.
-transcript load_transcript(const QString& clip_name);
+// The built-in transcript of a recording ("Q43-45.mp3") of the paper kept in
+// `dossier` (empty: paper 1); throws AppError("ETranscriptError") when there
+// is none or it is not valid.
+transcript load_transcript(const QString& clip_name, const QString& dossier = {});
 
-// Every recording the catalogue names has a valid built-in transcript, and
-// every built-in transcript belongs to one of them; throws AppError otherwise.
+// Every recording the catalogue names has a valid built-in transcript of its
+// paper, and every built-in transcript of that paper belongs to one of them;
+// throws AppError otherwise.
 void check_transcripts(const catalogue& questions);

@@ -21,10 +21,15 @@ bool valid_section(int n) { return n >= 1 && n <= 3; }
 
 void engine::form_create()
 {
-    for (int q = 1; q <= question_count; ++q)
-        state_.solution[q] = answer_key[q - 1] - 'A' + 1;
+    write_key(answer_key);
     for (int n = 1; n <= 3; ++n)
         state_.score_section[n] = -1;
+}
+
+void engine::write_key(const char* key)
+{
+    for (int q = 1; q <= question_count; ++q)
+        state_.solution[q] = key[q - 1] - 'A' + 1;
 }
 
 void engine::start_section(int n)

@@ -13,6 +13,8 @@ public:
 
     // Window creation: writes the key, marks the three sections not taken.
     void form_create();
+    // Writes the key of the paper being sat: 140 letters A to D.
+    void write_key(const char* key);
 
     void start_section(int n);      // Button1Click … Button3Click
     void tick();                    // Timer1Timer

@@ -43,9 +43,10 @@ void draw_focus_rect(QPainter& painter, const QRect& r, const QColor& colour)
 
 } // namespace
 
-QString clip_file_name(const QString& clip_name)
+QString clip_file_name(const QString& clip_name, const QString& dossier)
 {
-    return QStringLiteral("ressources/") + clip_name;
+    return dossier.isEmpty() ? QStringLiteral("ressources/") + clip_name
+                             : QStringLiteral("ressources/") + dossier + u'/' + clip_name;
 }
 
 ClipPlayer::ClipPlayer(QString file_name, audio::audio_service& service, QWidget* parent)

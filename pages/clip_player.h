@@ -17,9 +17,10 @@ class QPainter;
 
 enum class ClipButton { Play, Pause, BackToStart };
 
-// The path a clip is read from, relative to the working directory:
-// "Q01_h.mp3" gives "ressources/Q01_h.mp3".
-QString clip_file_name(const QString& clip_name);
+// The path a clip of the paper kept in `dossier` is read from, relative to
+// the working directory: "Q01_h.mp3" gives "ressources/Q01_h.mp3" for paper 1
+// (empty dossier), "ressources/epreuve2/Q01_h.mp3" for paper 2.
+QString clip_file_name(const QString& clip_name, const QString& dossier = {});
 
 class ClipPlayer : public QWidget {
     Q_OBJECT

@@ -33,7 +33,7 @@ public:
     {
         auto* widget = new QWidget(set);
         switch (p.genre) {
-        case genre::ecoute_image: ecoute_image(p.questions.front(), widget); break;
+        case genre::ecoute_image: ecoute_image(p.questions.front(), picture_folder(p), widget); break;
         case genre::ecoute_hf: ecoute_hf(p.questions.front(), widget, false); break;
         case genre::ecoute_simple: ecoute_hf(p.questions.front(), widget, true); break;
         case genre::ecoute_groupe: ecoute_groupe(p, widget); break;
@@ -143,7 +143,7 @@ private:
         player(page, {336, 24}, QStringLiteral("Enregistrement de la femme"));
     }
 
-    void ecoute_image(const question& q, QWidget* page)
+    void ecoute_image(const question& q, const QString& pictures, QWidget* page)
     {
         speakers(page);
         const auto made = options(q, genre::ecoute_image, page, font_px("Arial", 20));
@@ -152,7 +152,7 @@ private:
         describe(made, q.dessins);
 
         // The picture strip, centred in its frame, shrunk only if too large.
-        const picture strip = load_picture_record(q.image);
+        const picture strip = load_picture_record(q.image, pictures);
         auto* frame = new QLabel(page);
         frame->setGeometry(0, 88, 625, 180);
         auto* image = new QLabel(frame);

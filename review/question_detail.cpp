@@ -105,7 +105,7 @@ private:
 
     void picture_strip()
     {
-        const picture strip = load_picture_record(question_.image);
+        const picture strip = load_picture_record(question_.image, picture_folder(page_));
         auto* image = new QLabel;
         image->setFixedSize(picture_placement(strip.size(), QSize(600, 160)).size());
         image->setScaledContents(true);
@@ -140,7 +140,7 @@ private:
         auto* row = new QHBoxLayout;
         layout_->addLayout(row);
         add_label(caption, font_px("Tahoma", 16), row)->setWordWrap(false);
-        auto* player = new ClipPlayer(clip_file_name(clip), audio_, out_->widget);
+        auto* player = new ClipPlayer(clip_file_name(clip, page_.dossier), audio_, out_->widget);
         player->setFixedSize(85, 20);
         // Named as the question pages name their players.
         player->setAccessibleName(caption == QLatin1String("H")   ? QStringLiteral("Enregistrement de l'homme")
@@ -153,7 +153,7 @@ private:
         out_->keyboard_order << player;
         player->open();
 
-        for (const transcript_segment& said : load_transcript(clip)) {
+        for (const transcript_segment& said : load_transcript(clip, page_.dossier)) {
             const QString speaker = said.locuteur == transcript_segment::speaker::homme ? QStringLiteral("Homme")
                                                                                       : QStringLiteral("Femme");
             QLabel* line = add_label(speaker + QStringLiteral(" : ") + said.texte, font_px("SimHei", 18));

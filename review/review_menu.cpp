@@ -33,6 +33,15 @@ void ReviewMenu::sync(bool section_running)
     }
 }
 
+void ReviewMenu::use_paper(const QString& dossier)
+{
+    for (int n = 1; n <= 3; ++n)
+        if (ReviewWindow* open_window = window(n))
+            open_window->close();
+    dossier_ = dossier;
+    catalogue_.reset();
+}
+
 ReviewWindow* ReviewMenu::window(int section) const
 {
     ReviewWindow* w = windows_[static_cast<std::size_t>(section - 1)];
@@ -48,7 +57,7 @@ void ReviewMenu::open(int section)
     }
     try {
         if (!catalogue_)
-            catalogue_.emplace(catalogue::load());
+            catalogue_.emplace(catalogue::load(dossier_));
     } catch (const AppError& error) {
         report_handler_error(error);
         return;

@@ -28,6 +28,9 @@ public:
 
     // After anything that can start, finish or reinitialise a section.
     void sync(bool section_running);
+    // The paper being sat changed to the one kept in `dossier`: every review
+    // window closes, and the next one shows that paper.
+    void use_paper(const QString& dossier);
 
     QMenu* menu() const { return menu_; }
     QAction* item(int section) const { return items_[static_cast<std::size_t>(section - 1)]; }
@@ -43,5 +46,6 @@ private:
     QMenu* menu_ = nullptr;
     std::array<QAction*, 3> items_{};
     std::array<QPointer<ReviewWindow>, 3> windows_{};
+    QString dossier_;                    // the paper being sat
     std::optional<catalogue> catalogue_; // read when a review is first opened
 };

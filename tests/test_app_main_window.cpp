@@ -154,13 +154,16 @@ private slots:
             return out;
         };
         const QList<QAction*> menus = f.MainMenu1->actions();
-        // The menus "Fichier", "Test" and "?", and the review's menu before "?".
-        QCOMPARE(menus.size(), 4);
+        // The menus "Fichier", "Test" and "?", the choice of paper after
+        // "Fichier" and the review's menu before "?".
+        QCOMPARE(menus.size(), 5);
         QCOMPARE(menus[0]->text(), QStringLiteral("Fichier"));
-        QCOMPARE(menus[1]->text(), QStringLiteral("Test"));
-        QCOMPARE(menus[2]->text(), QStringLiteral("Corrigé"));
-        QCOMPARE(menus[3]->text(), QStringLiteral("?"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("Épreuve"));
+        QCOMPARE(menus[2]->text(), QStringLiteral("Test"));
+        QCOMPARE(menus[3]->text(), QStringLiteral("Corrigé"));
+        QCOMPARE(menus[4]->text(), QStringLiteral("?"));
         QCOMPARE(items(f.Fichier1), (QStringList{"menu_init|Initialiser|1|1|1", "Quitter1|-|1|1|1", "Quitter2|Quitter|1|1|1"}));
+        QCOMPARE(items(f.Epreuve), (QStringList{"menu_epreuve1|Épreuve 1|1|1|1", "menu_epreuve2|Épreuve 2|1|1|1"}));
         QCOMPARE(items(f.Commencer1), (QStringList{
             "menu_section1|Démarrer section 1|1|1|1", "menu_section2|Démarrer section 2|1|1|1",
             "menu_section3|Démarrer section 3|1|1|1", "N2|-|1|1|1",

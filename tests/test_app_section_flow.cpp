@@ -2,6 +2,7 @@
 // window: the candidate's buttons, keys and menu, and the countdown's ticks.
 
 #include "app_fixture.h"
+#include "engine/papers.h"
 #include "pages_driver.h"
 #include "platform/bevel_panel.h"
 #include "platform/status_panels.h"
@@ -27,6 +28,63 @@ void tick(TForm1& f, int times)
 }
 
 int key_of(const TForm1& f, int q) { return f.state().solution[q]; }
+
+// A whole test sat as a candidate would, answering from `key`: section 1
+// with the mouse, section 2 with the keyboard alone, section 3 with both;
+// the last `wrong2` answers of section 2 and `wrong3` of section 3 wrong.
+void sit_whole_test(TForm1& f, const char* key, int wrong2, int wrong3, const QString& total, const QString& level)
+{
+    const auto right = [key](int q) { return key[q - 1] - 'A' + 1; };
+    // Section 1, mouse: every answer right.
+    QTest::mouseClick(f.Button1, Qt::LeftButton);
+    for (int q = 1; q <= 50; ++q) {
+        RadioOption* keyed = option_of(f, q, right(q) - 1);
+        bring_into_view(f, keyed);
+        QTest::mouseClick(keyed, Qt::LeftButton);
+        QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : %1 / 50").arg(q));
+    }
+    QTest::mouseClick(f.terminer, Qt::LeftButton);
+    QCOMPARE(f.score1->text(), QStringLiteral("100.0%"));
+
+    // Section 2, keyboard: Tab to the start button, Space; on each page
+    // Tab into the page (its focus holder), Down to the letter, Ctrl+Tab on.
+    QCOMPARE(QApplication::focusWidget(), f.Button2); // the next enabled start button
+    QTest::keyClick(f.Button2, Qt::Key_Space);
+    QVERIFY(f.Section2->isVisible());
+    QCOMPARE(QApplication::focusWidget(), f.suivant); // the screen's first control
+    for (int i = 0; i < 3; ++i) // past "<< Question précédente" and the tab strip, into the page
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QVERIFY(qobject_cast<FocusHolder*>(QApplication::focusWidget()));
+    QCOMPARE(f.state().reponse[51], 0); // tabbing in chose nothing
+    for (int q = 51; q <= 90; ++q) {
+        const int wanted = q <= 90 - wrong2 ? right(q) : right(q) % 4 + 1;
+        for (int i = 0; i < wanted; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(f.state().reponse[q], wanted);
+        QCOMPARE(QApplication::focusWidget(), option_of(f, q, wanted - 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+    }
+    QCOMPARE(f.Section2->currentIndex(), 0); // wrapped round
+    QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : 40 / 40"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(f.score2->text(), engine::percentage_text(40 - wrong2, 40));
+    QVERIFY(f.score_total->text().isEmpty());
+
+    // Section 3: mouse on the sub-page tabs and options.
+    f.menu_section3->trigger();
+    for (int q = 91; q <= 140; ++q) {
+        const int wanted = q <= 140 - wrong3 ? right(q) : right(q) % 4 + 1;
+        RadioOption* option = option_of(f, q, wanted - 1);
+        bring_into_view(f, option);
+        QTest::mouseClick(option, Qt::LeftButton);
+    }
+    QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : 50 / 50"));
+    f.menu_term->trigger();
+    QCOMPARE(f.score3->text(), engine::percentage_text(50 - wrong3, 50));
+    QCOMPARE(f.score_total->text(), total);
+    QCOMPARE(f.niveau->text(), level);
+    QVERIFY(home_screen(f));
+}
 }
 
 class SectionFlow : public QObject {
@@ -146,57 +204,24 @@ private slots:
         app_fixture app;
         TForm1& f = *app.form;
         QVERIFY(app.show());
-
-        // Section 1, mouse: every answer right.
-        QTest::mouseClick(f.Button1, Qt::LeftButton);
-        for (int q = 1; q <= 50; ++q) {
-            RadioOption* keyed = option_of(f, q, key_of(f, q) - 1);
-            bring_into_view(f, keyed);
-            QTest::mouseClick(keyed, Qt::LeftButton);
-            QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : %1 / 50").arg(q));
-        }
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
-        QCOMPARE(f.score1->text(), QStringLiteral("100.0%"));
-
-        // Section 2, keyboard: Tab to the start button, Space; on each page
-        // Tab into the page (its focus holder), Down to the letter, Ctrl+Tab on.
-        QCOMPARE(QApplication::focusWidget(), f.Button2); // the next enabled start button
-        QTest::keyClick(f.Button2, Qt::Key_Space);
-        QVERIFY(f.Section2->isVisible());
-        QCOMPARE(QApplication::focusWidget(), f.suivant); // the screen's first control
-        for (int i = 0; i < 3; ++i) // past "<< Question précédente" and the tab strip, into the page
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(qobject_cast<FocusHolder*>(QApplication::focusWidget()));
-        QCOMPARE(f.state().reponse[51], 0); // tabbing in chose nothing
-        for (int q = 51; q <= 90; ++q) {
-            const int wanted = q <= 80 ? key_of(f, q) : key_of(f, q) % 4 + 1; // ten wrong
-            for (int i = 0; i < wanted; ++i)
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
-            QCOMPARE(f.state().reponse[q], wanted);
-            QCOMPARE(QApplication::focusWidget(), option_of(f, q, wanted - 1));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
-        }
-        QCOMPARE(f.Section2->currentIndex(), 0); // wrapped round
-        QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : 40 / 40"));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(f.score2->text(), QStringLiteral("75.0%"));
-        QVERIFY(f.score_total->text().isEmpty());
-
-        // Section 3: mouse on the sub-page tabs and options, 45 right.
-        f.menu_section3->trigger();
-        for (int q = 91; q <= 140; ++q) {
-            const int wanted = q <= 135 ? key_of(f, q) : key_of(f, q) % 4 + 1;
-            RadioOption* option = option_of(f, q, wanted - 1);
-            bring_into_view(f, option);
-            QTest::mouseClick(option, Qt::LeftButton);
-        }
-        QCOMPARE(status(f, 1), QStringLiteral("Nombre de réponses : 50 / 50"));
-        f.menu_term->trigger();
-        QCOMPARE(f.score3->text(), QStringLiteral("90.0%"));
         // (4 × 50 + 5 × 30 + 4 × 45) / 2 = 265
-        QCOMPARE(f.score_total->text(), QStringLiteral("265"));
-        QCOMPARE(f.niveau->text(), QStringLiteral("Niveau obtenu : niveau 3 - Grade A"));
-        QVERIFY(home_screen(f));
+        sit_whole_test(f, paper_table().front().cle, 10, 5, QStringLiteral("265"),
+                       QStringLiteral("Niveau obtenu : niveau 3 - Grade A"));
+    }
+
+    // Every paper after the first, sat right through with its own key.
+    void every_other_paper_sat_with_its_key()
+    {
+        app_fixture app;
+        TForm1& f = *app.form;
+        QVERIFY(app.show());
+        for (std::size_t n = 1; n < paper_table().size(); ++n) {
+            f.menu_init->trigger(); // nothing to lose: the switch asks nothing
+            f.menu_epreuve.at(n)->trigger();
+            QCOMPARE(f.paper(), int(n + 1));
+            sit_whole_test(f, paper_table()[n].cle, 0, 0, QStringLiteral("300"),
+                           QStringLiteral("Niveau obtenu : niveau 3 - Grade A"));
+        }
     }
 };
 

@@ -1,10 +1,12 @@
-// The catalogue and pictures built into the program: they load, have the
-// examination's counts, and hold real, distinct texts that do not give each
-// other away, typeset as Chinese and with no answer betrayed by its length.
+// The catalogue and pictures of every paper built into the program: they
+// load, have the examination's counts, and hold real, distinct texts that do
+// not give each other away, within a paper or across papers, typeset as
+// Chinese, with no answer betrayed by its length or by the shape of the key.
 
 #include "catalogue_lookup.h"
 #include "content/catalogue.h"
 #include "engine/engine.h"
+#include "engine/papers.h"
 #include "engine_recorder.h"
 #include "content/picture_record.h"
 #include "platform/app_error.h"
@@ -32,26 +34,104 @@ bool is_real_text(const QString& text)
     return text.contains(meaningful) && !text.contains(latin);
 }
 
+// One row per paper of the program, by its number.
+void paper_rows()
+{
+    QTest::addColumn<int>("paper");
+    for (const paper_info& p : paper_table())
+        QTest::newRow(qPrintable(QStringLiteral("épreuve %1").arg(p.numero))) << p.numero;
+}
+
+const paper_info& paper_of(int numero) { return paper_table().at(static_cast<std::size_t>(numero - 1)); }
+
+// Each page's texts and transcripts as one text, segments on lines of their
+// own, blanks removed. The questions asked about what was read or heard (a
+// reading stem, a recording's "问：" line) are left out when `asked` is false.
+QHash<const page*, QString> page_texts(const catalogue& paper, bool asked)
+{
+    QHash<const page*, QString> texts;
+    for (int s = 1; s <= 3; ++s)
+        for (const page& p : paper.pages(s)) {
+            QStringList pieces{p.texte.join(QString())};
+            for (const question& q : p.questions)
+                pieces << (asked || p.genre != genre::lecture ? q.enonce : QString())
+                       << QStringList(q.options.begin(), q.options.end());
+            texts[&p] = pieces.join(QLatin1Char('\n'));
+        }
+    static const QRegularExpression clip_number(QStringLiteral("^Q(\\d+)"));
+    const QDir transcripts(QStringLiteral(PARVOLIS_SOURCE_DIR "/content/") + paper.dossier() + QStringLiteral("/transcripts"));
+    for (const QFileInfo& file : transcripts.entryInfoList({QStringLiteral("*.txt")})) {
+        QFile transcript(file.filePath());
+        if (!transcript.open(QIODevice::ReadOnly))
+            QTest::qFail(qPrintable(file.filePath()), __FILE__, __LINE__);
+        const page* owner = question_by_number(paper, clip_number.match(file.fileName()).captured(1).toInt()).page;
+        if (!owner) {
+            QTest::qFail(qPrintable(file.filePath()), __FILE__, __LINE__);
+            continue;
+        }
+        QStringList segments = QString::fromUtf8(transcript.readAll()).split(QLatin1Char('\n'));
+        if (!asked)
+            segments.removeIf([](const QString& line) { return line.contains(QStringLiteral("问：")); });
+        texts[owner] += QLatin1Char('\n') + segments.join(QLatin1Char('\n')).remove(QStringLiteral("H:")).remove(QStringLiteral("F:"));
+    }
+    for (QString& text : texts)
+        text.remove(QRegularExpression(QStringLiteral("[ \\t\\r]")));
+    return texts;
+}
+
+// The sentences of a text, of six characters or more.
+QStringList long_sentences(const QString& text)
+{
+    static const QRegularExpression sentence_end(QStringLiteral("[\\n。！？!?；…]|问："));
+    QStringList sentences = text.split(sentence_end, Qt::SkipEmptyParts);
+    sentences.removeIf([](const QString& sentence) { return sentence.size() < 6; });
+    return sentences;
+}
+
 } // namespace
 
 class test_content_shipped : public QObject {
     Q_OBJECT
 
-    std::optional<catalogue> shipped;
+    std::vector<catalogue> papers; // by number, from 1
+    std::optional<catalogue> shipped; // the one of the row being tested
+
+    void take_row()
+    {
+        QFETCH(int, paper);
+        shipped.emplace(papers.at(static_cast<std::size_t>(paper - 1)));
+    }
 
 private slots:
     void initTestCase()
     {
         register_standard_picture_formats();
-        try {
-            shipped = catalogue::load();
-        } catch (const AppError& error) {
-            QFAIL(qPrintable(error.kind() + QStringLiteral(": ") + error.message()));
+        for (const paper_info& p : paper_table()) {
+            try {
+                papers.push_back(catalogue::load(p.dossier));
+            } catch (const AppError& error) {
+                QFAIL(qPrintable(error.kind() + QStringLiteral(": ") + error.message()));
+            }
         }
     }
 
+    // Every paper's folder under content/ is a paper of the program.
+    void every_paper_folder_is_a_paper()
+    {
+        QStringList folders = QDir(QStringLiteral(PARVOLIS_SOURCE_DIR "/content")).entryList({QStringLiteral("epreuve*")}, QDir::Dirs);
+        QStringList table;
+        for (const paper_info& p : paper_table())
+            if (p.numero > 1)
+                table << p.dossier;
+        QCOMPARE(folders, table);
+        for (const paper_info& p : paper_table())
+            QCOMPARE(p.dossier.isEmpty(), p.numero == 1);
+    }
+
+    void counts_data() { paper_rows(); }
     void counts()
     {
+        take_row();
         QCOMPARE(shipped->pages(1).size(), 45u);
         QCOMPARE(shipped->pages(2).size(), 40u);
         QCOMPARE(shipped->pages(3).size(), 13u);
@@ -64,15 +144,17 @@ private slots:
             QVERIFY(question_by_number(*shipped, numero).question);
     }
 
+    void pictures_data() { paper_rows(); }
     void pictures()
     {
+        take_row();
         QSet<QString> names;
         for (const page& p : shipped->pages(1))
             for (const question& q : p.questions) {
                 if (p.genre != genre::ecoute_image)
                     continue;
                 names.insert(q.image);
-                const picture strip = load_picture_record(q.image);
+                const picture strip = load_picture_record(q.image, picture_folder(p));
                 QCOMPARE(strip.kind(), QStringLiteral("TJPEGImage"));
                 QVERIFY2(strip.width() >= 591 && strip.width() <= 607, qPrintable(q.image));
                 QVERIFY2(strip.height() >= 142 && strip.height() <= 153, qPrintable(q.image));
@@ -82,8 +164,10 @@ private slots:
         QCOMPARE(names.size(), 15);
     }
 
+    void texts_are_real_and_distinct_data() { paper_rows(); }
     void texts_are_real_and_distinct()
     {
+        take_row();
         QSet<QString> stems;
         QSet<QStringList> passages;
         for (int s = 1; s <= 3; ++s)
@@ -119,47 +203,43 @@ private slots:
 
     // One item must not answer another: no sentence of six characters or more
     // from one page's texts or recordings appears in another page's.
+    void no_sentence_shared_between_pages_data() { paper_rows(); }
     void no_sentence_shared_between_pages()
     {
-        // Each page's texts and transcripts as one text, segments on lines of their own.
-        QHash<const page*, QString> texts;
-        for (int s = 1; s <= 3; ++s)
-            for (const page& p : shipped->pages(s)) {
-                QStringList pieces{p.texte.join(QString())};
-                for (const question& q : p.questions)
-                    pieces << q.enonce << QStringList(q.options.begin(), q.options.end());
-                texts[&p] = pieces.join(QLatin1Char('\n'));
-            }
-        static const QRegularExpression clip_number(QStringLiteral("^Q(\\d+)"));
-        const QDir transcripts(QStringLiteral(PARVOLIS_SOURCE_DIR "/content/transcripts"));
-        for (const QFileInfo& file : transcripts.entryInfoList({QStringLiteral("*.txt")})) {
-            QFile transcript(file.filePath());
-            QVERIFY(transcript.open(QIODevice::ReadOnly));
-            const page* owner =
-                question_by_number(*shipped, clip_number.match(file.fileName()).captured(1).toInt()).page;
-            QVERIFY2(owner, qPrintable(file.fileName()));
-            const QString segments = QString::fromUtf8(transcript.readAll());
-            texts[owner] += QLatin1Char('\n') + QString(segments).remove(QStringLiteral("H:")).remove(QStringLiteral("F:"));
-        }
-        for (QString& text : texts)
-            text.remove(QRegularExpression(QStringLiteral("[ \\t\\r]")));
-
-        static const QRegularExpression sentence_end(QStringLiteral("[\\n。！？!?；…]|问："));
+        take_row();
+        const QHash<const page*, QString> texts = page_texts(*shipped, true);
         for (auto a = texts.cbegin(); a != texts.cend(); ++a)
-            for (const QString& sentence : a.value().split(sentence_end, Qt::SkipEmptyParts)) {
-                if (sentence.size() < 6)
-                    continue;
+            for (const QString& sentence : long_sentences(a.value()))
                 for (auto b = texts.cbegin(); b != texts.cend(); ++b)
                     QVERIFY2(b == a || !b.value().contains(sentence),
                              qPrintable(tab_caption(*a.key()) + QStringLiteral(" and ") + tab_caption(*b.key())
                                         + QStringLiteral(": ") + sentence));
+    }
+
+    // Nor does a sentence of one paper appear in another paper, the
+    // questions asked about what was read or heard aside.
+    void no_sentence_shared_between_papers()
+    {
+        for (std::size_t i = 0; i < papers.size(); ++i)
+            for (std::size_t j = i + 1; j < papers.size(); ++j) {
+                const QHash<const page*, QString> earlier = page_texts(papers[i], false);
+                const QHash<const page*, QString> later = page_texts(papers[j], false);
+                for (auto a = earlier.cbegin(); a != earlier.cend(); ++a)
+                    for (const QString& sentence : long_sentences(a.value()))
+                        for (auto b = later.cbegin(); b != later.cend(); ++b)
+                            QVERIFY2(!b.value().contains(sentence),
+                                     qPrintable(QStringLiteral("épreuve %1 %2 and épreuve %3 %4: %5")
+                                                    .arg(i + 1).arg(tab_caption(*a.key())).arg(j + 1)
+                                                    .arg(tab_caption(*b.key()), sentence)));
             }
     }
 
     // Chinese text takes full-width punctuation: an ASCII mark after a Chinese
     // character (or after a full-width mark or quote) is a typing slip.
+    void punctuation_after_chinese_is_full_width_data() { paper_rows(); }
     void punctuation_after_chinese_is_full_width()
     {
+        take_row();
         static const QRegularExpression slip(
             QStringLiteral("[\\p{Han}\\x{3000}-\\x{303F}\\x{FF00}-\\x{FFEF}“”‘’] *[,.!?:;()\"']"));
         for (int s = 1; s <= 3; ++s)
@@ -178,12 +258,17 @@ private slots:
     // A candidate who picks the longest option must not do better than by
     // chance: among the questions with text options, the keyed option is the
     // one strictly longer than the three others in at most a quarter of them.
-    // The key is the one the program writes at start-up.
+    // The key is the one the program writes for the paper.
+    void key_seldom_the_longest_option_data() { paper_rows(); }
     void key_seldom_the_longest_option()
     {
+        take_row();
+        QFETCH(int, paper);
         engine_recorder window;
         engine test(window);
         test.form_create();
+        if (paper > 1)
+            test.write_key(paper_of(paper).cle);
         int questions = 0;
         QStringList longest;
         for (int s = 1; s <= 3; ++s)
@@ -203,6 +288,33 @@ private slots:
         QCOMPARE(questions, 125);
         QVERIFY2(longest.size() * 4 <= questions, qPrintable(QStringLiteral("the key is the longest option in questions ")
                                                              + longest.join(QStringLiteral(", "))));
+    }
+
+    // The papers after the first have keys that look random, with nothing a
+    // candidate could play: each letter 33 to 37 times, the same letter twice
+    // running in 20 to 30 % of the neighbouring pairs, some runs of three.
+    void later_keys_look_random()
+    {
+        for (const paper_info& p : paper_table()) {
+            if (p.numero == 1)
+                continue;
+            const QString key = QString::fromLatin1(p.cle);
+            QCOMPARE(int(key.size()), question_count);
+            for (QChar letter : QStringLiteral("ABCD")) {
+                const auto count = key.count(letter);
+                QVERIFY2(count >= 33 && count <= 37, qPrintable(QStringLiteral("épreuve %1: %2 × %3").arg(p.numero).arg(count).arg(letter)));
+            }
+            int repeats = 0, runs_of_three = 0, run = 1;
+            for (int q = 1; q < question_count; ++q) {
+                run = key[q] == key[q - 1] ? run + 1 : 1;
+                repeats += run > 1 ? 1 : 0;
+                runs_of_three += run == 3 ? 1 : 0;
+            }
+            const int pairs = question_count - 1;
+            QVERIFY2(repeats * 10 >= pairs * 2 && repeats * 10 <= pairs * 3,
+                     qPrintable(QStringLiteral("épreuve %1: %2 repeats").arg(p.numero).arg(repeats)));
+            QVERIFY2(runs_of_three >= 3, qPrintable(QStringLiteral("épreuve %1: %2 runs of three").arg(p.numero).arg(runs_of_three)));
+        }
     }
 };
 

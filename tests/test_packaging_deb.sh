@@ -35,11 +35,17 @@ has -rw-r--r-- share/metainfo/parvolis.metainfo.xml
 for size in 16 32 48 64 128 256; do
     has -rw-r--r-- "share/icons/hicolor/${size}x${size}/apps/parvolis.png"
 done
-for transcript in "$source"/content/transcripts/*.txt; do
-    has -rw-r--r-- "share/parvolis/ressources/$(basename "$transcript" .txt).mp3"
+# Every paper's recordings: paper 1's in ressources/, each further paper's
+# in ressources/epreuveN/, 83 each.
+papers=$(cd "$source/content" && ls -d epreuve* 2>/dev/null || true)
+for paper in "" $papers; do
+    folder=ressources${paper:+/$paper}
+    for transcript in "$source/content/$paper"/transcripts/*.txt; do
+        has -rw-r--r-- "share/parvolis/$folder/$(basename "$transcript" .txt).mp3"
+    done
+    count=$(grep -c "^-.* ./usr/share/parvolis/$folder/[^/]*\.mp3\$" "$scratch/contents")
+    [ "$count" -eq 83 ] || fail "$count recordings in $folder of the package, 83 expected"
 done
-count=$(grep -c '^-.* ./usr/share/parvolis/ressources/.*\.mp3$' "$scratch/contents")
-[ "$count" -eq 83 ] || fail "$count recordings in the package, 83 expected"
 
 # Control fields.
 dpkg-deb -I "$deb" >/dev/null || fail "dpkg-deb cannot read the package information"

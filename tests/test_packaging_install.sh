@@ -1,10 +1,11 @@
 #!/bin/sh
 # Installs the build into a scratch prefix and checks what a desktop gets:
-# the program, the launcher, every recording, a valid desktop entry and
-# metainfo, the icons. Then moves the prefix elsewhere and starts the
-# launcher from / on a virtual display: the main window must appear, with
-# the data folder as working directory; with one recording taken away the
-# program must stop at start-up instead.
+# the program, the launcher, every recording of every paper, a valid desktop
+# entry and metainfo, the icons. Then moves the prefix elsewhere and starts
+# the launcher from / on a virtual display: the main window must appear, with
+# the data folder as working directory, even with a recording of paper 2
+# taken away (start-up opens paper 1's only); with one of paper 1's taken
+# away the program must stop at start-up instead.
 #   test_packaging_install.sh BUILD_DIR SOURCE_DIR
 set -eu
 
@@ -67,15 +68,21 @@ data=$prefix/share/parvolis
 [ -x "$prefix/bin/parvolis" ] || fail "no launcher in bin"
 head -n 1 "$prefix/bin/parvolis" | grep -qx '#!/bin/sh' || fail "the launcher is not a sh script"
 
-# One recording per transcript, none empty, and nothing else.
-transcripts=$(ls "$source/content/transcripts" | grep -c '\.txt$')
-[ "$transcripts" -eq 83 ] || fail "$transcripts transcripts in the source, 83 expected"
-for transcript in "$source"/content/transcripts/*.txt; do
-    clip=$(basename "$transcript" .txt).mp3
-    [ -s "$data/ressources/$clip" ] || fail "recording $clip missing or empty"
+# One recording per transcript, none empty, and nothing else: paper 1's in
+# ressources/, each further paper's in ressources/epreuveN/.
+papers=$(cd "$source/content" && ls -d epreuve* 2>/dev/null || true)
+for paper in "" $papers; do
+    transcripts=$(ls "$source/content/$paper/transcripts" | grep -c '\.txt$')
+    [ "$transcripts" -eq 83 ] || fail "$transcripts transcripts in content/$paper, 83 expected"
+    for transcript in "$source/content/$paper"/transcripts/*.txt; do
+        clip=$(basename "$transcript" .txt).mp3
+        [ -s "$data/ressources/$paper/$clip" ] || fail "recording $paper/$clip missing or empty"
+    done
+    recordings=$(find "$data/ressources/$paper" -maxdepth 1 -type f | wc -l)
+    [ "$recordings" -eq 83 ] || fail "$recordings files in ressources/$paper, 83 expected"
 done
-recordings=$(ls "$data/ressources" | wc -l)
-[ "$recordings" -eq 83 ] || fail "$recordings files in ressources, 83 expected"
+folders=$(find "$data/ressources" -mindepth 1 -type d | wc -l)
+[ "$folders" -eq "$(echo $papers | wc -w)" ] || fail "$folders folders in ressources, one per paper after the first expected"
 
 # Desktop entry and metainfo: valid, and naming what is installed. The
 # metainfo keeps the plain id of the desktop file and of the program's
@@ -109,7 +116,14 @@ out=$(xvfb-run -a -s '-screen 0 1024x768x24' \
 echo "$out" | grep -qx "cwd=$prefix/share/parvolis" || fail "wrong working directory: $out"
 echo "$out" | grep -qx "arguments=1" || fail "the launcher passed arguments: $out"
 
-# Without one recording it must stop at start-up with its error box.
+# Without a recording of paper 2 it starts all the same; without one of
+# paper 1 it must stop at start-up with its error box.
+for paper in $papers; do
+    rm "$prefix/share/parvolis/ressources/$paper/Q31.mp3"
+done
+xvfb-run -a -s '-screen 0 1024x768x24' \
+    sh "$0" --check-window "$prefix/bin/parvolis" "$main_title" "$error_title" >/dev/null ||
+    fail "start-up needed a recording of another paper than paper 1"
 rm "$prefix/share/parvolis/ressources/Q31.mp3"
 xvfb-run -a -s '-screen 0 1024x768x24' \
     sh "$0" --check-window "$prefix/bin/parvolis" "$error_title" "$main_title" >/dev/null ||

@@ -1,4 +1,6 @@
-// Listens to the recordings as built: for every segment of every transcript,
+// Listens to the recordings as built: for every segment of every transcript
+// of every paper (paper 1's in content/transcripts/, each further paper's in
+// content/epreuveN/transcripts/, built into recordings/ and recordings/epreuveN/),
 // espeak-ng's phoneme trace of the text the build gave it must stay in
 // Mandarin, and every syllable the lexicon or the tone rules of 一 and 不
 // decide must come out with that tone. The transcripts themselves hold no
@@ -15,8 +17,28 @@ using namespace speech;
 
 namespace {
 
-const QString transcripts_dir = QStringLiteral(PARVOLIS_SOURCE_DIR "/content/transcripts");
+const QString content_dir = QStringLiteral(PARVOLIS_SOURCE_DIR "/content");
 const QString speech_dir = QStringLiteral(PARVOLIS_BUILD_DIR "/recordings");
+
+struct transcript_file {
+    QFileInfo file;
+    QString built;  // the folder of its speech text
+    QString clip;   // as messages name it: "Q31", "epreuve2/Q31"
+};
+
+// Every paper's transcripts.
+QList<transcript_file> transcript_files()
+{
+    QList<transcript_file> files;
+    const QStringList papers = QStringList{QString()} + QDir(content_dir).entryList({QStringLiteral("epreuve*")}, QDir::Dirs);
+    for (const QString& paper : papers) {
+        const QString prefix = paper.isEmpty() ? QString() : paper + u'/';
+        const QDir transcripts(content_dir + u'/' + prefix + QStringLiteral("transcripts"));
+        for (const QFileInfo& file : transcripts.entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+            files.append({file, speech_dir + u'/' + prefix, prefix + file.completeBaseName()});
+    }
+    return files;
+}
 
 QString describe(const reading_piece& piece)
 {
@@ -77,17 +99,16 @@ private slots:
         espeak_voice reader;
         static const QRegularExpression foreign(QStringLiteral("[0-9A-Za-z０-９Ａ-Ｚａ-ｚ]"));
 
-        const QFileInfoList files = QDir(transcripts_dir).entryInfoList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+        const QList<transcript_file> files = transcript_files();
         QVERIFY(!files.isEmpty());
         QStringList faults;
-        for (const QFileInfo& file : files) {
-            const QString clip = file.completeBaseName();
+        for (const auto& [file, built_dir, clip] : files) {
             const auto segments = read_transcript(file.filePath(), error);
             if (!segments) {
                 faults.append(error);
                 continue;
             }
-            const auto built = read_speech_text(QDir(speech_dir).filePath(clip + QStringLiteral(".speech.txt")), error);
+            const auto built = read_speech_text(QDir(built_dir).filePath(file.completeBaseName() + QStringLiteral(".speech.txt")), error);
             const QList<segment> built_segments = built.value_or(QList<segment>());
             for (const segment& written : *segments) {
                 const QString where = QStringLiteral("%1 line %2").arg(clip).arg(written.line);

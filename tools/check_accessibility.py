@@ -19,6 +19,9 @@ reader or switch access would, and checks what it finds on the way:
   checked, and the section finished; the section scores, the total and the
   level shown must be those of the answers given.
 
+Given a paper's number (default 1), it first chooses that paper in the
+"Épreuve" menu and sits it with its own key.
+
 A manual check, not part of the test suite. Run it through
 tools/check_accessibility.sh, which starts a virtual display, a session bus,
 the accessibility bus and the program.
@@ -48,11 +51,23 @@ def check(condition, what):
         failures.append(what)
 
 
-def answer_key():
+def answer_key(paper):
+    """The key of the paper, as its line in the table of papers names it."""
     with open(os.path.join(SOURCE, "engine", "answer_key.cpp"), encoding="utf-8") as f:
-        letters = "".join(re.findall(r'"([ABCD]+)"', f.read()))
+        code = f.read()
+    name = dict(re.findall(r'\{(\d+), (\w+),', code))[str(paper)]
+    definition = re.search(name + r'\[question_count \+ 1\] =(.*?);', code, re.S).group(1)
+    letters = "".join(re.findall(r'"([ABCD]+)"', definition))
     assert len(letters) == 140
     return {n: "ABCD".index(letters[n - 1]) for n in range(1, 141)}
+
+
+def choose_paper(app, paper):
+    item = next(n for n in walk(main_frame(app)) if n.name == f"Épreuve {paper}" and "menu item" in n.getRoleName())
+    actions = item.queryAction()
+    actions.doAction(0)
+    wait_until(lambda: main_frame(app).name.endswith(f" - Épreuve {paper}"))
+    check(main_frame(app).name.endswith(f" - Épreuve {paper}"), f"paper {paper} chosen: {main_frame(app).name}")
 
 
 def chosen_letter(numero, key):
@@ -344,8 +359,11 @@ def sit_section(app, main_area, number, key):
 
 
 def main():
-    key = answer_key()
+    paper = int(sys.argv[1]) if len(sys.argv) > 1 else 1
+    key = answer_key(paper)
     app = find_application()
+    if paper != 1:
+        choose_paper(app, paper)
     main_area = next(c for c in children(main_frame(app)) if c.getRoleName() == "filler")
     check_home_screen(main_area)
     check_controls(app)

@@ -1,9 +1,10 @@
-// A build step: the program's built-in transcripts must cover every
+// A build step: each paper's built-in transcripts must cover every
 // recording of its catalogue, one for one, and each must be valid. Exits with
 // status 1 and the loader's message otherwise, which fails the build.
 
 #include "content/catalogue.h"
 #include "content/transcript.h"
+#include "engine/papers.h"
 #include "platform/app_error.h"
 #include "platform/picture_formats.h"
 
@@ -16,7 +17,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     register_standard_picture_formats();
     try {
-        check_transcripts(catalogue::load());
+        for (const paper_info& paper : paper_table())
+            check_transcripts(catalogue::load(paper.dossier));
     } catch (const AppError& error) {
         std::fprintf(stderr, "check_transcripts: %s: %s\n", qPrintable(error.kind()), error.what());
         return 1;
