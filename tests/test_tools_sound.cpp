@@ -113,8 +113,16 @@ private slots:
     {
         const QString build = qEnvironmentVariable("PARVOLIS_RECORDINGS", QStringLiteral(PARVOLIS_BUILD_DIR));
         const QDir folder(build);
-        const QStringList names = QDir(QStringLiteral(PARVOLIS_SOURCE_DIR "/content/transcripts"))
-                                      .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name);
+        // Every paper's clips: paper 1's transcripts in content/, each further
+        // paper's in content/epreuveN/, recorded under the same subfolder.
+        const QDir content(QStringLiteral(PARVOLIS_SOURCE_DIR "/content"));
+        QStringList names;
+        for (const QString& paper : QStringList{QString()} + content.entryList({QStringLiteral("epreuve*")}, QDir::Dirs)) {
+            const QString prefix = paper.isEmpty() ? QString() : paper + u'/';
+            for (const QString& file : QDir(content.filePath(prefix + QStringLiteral("transcripts")))
+                                           .entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name))
+                names << prefix + file;
+        }
         QVERIFY(!names.isEmpty());
         QStringList faults;
         QMap<QString, std::vector<double>> voices;
