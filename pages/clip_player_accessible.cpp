@@ -1,31 +1,23 @@
 #include "pages/clip_player_accessible.h"
 
 #include "pages/clip_player.h"
+#include "platform/accessible_parts.h"
 
 #include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPointer>
 #include <QToolTip>
-#include <QWindow>
 
-#include <array>
 
 namespace {
 
-class ClipButtonAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class ClipButtonAccessible : public AccessiblePart {
 public:
     ClipButtonAccessible(ClipPlayer* player, ClipButton button) : player_(player), button_(button) {}
 
     bool isValid() const override { return !player_.isNull(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return player_ ? player_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(player_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::Button; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -52,14 +44,6 @@ public:
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
-
-    QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
-
     void doAction(const QString& action) override
     {
         if (action == pressAction() && player_ && player_->isEnabled())
@@ -75,13 +59,6 @@ class ClipPlayerAccessible : public QAccessibleWidget {
 public:
     explicit ClipPlayerAccessible(ClipPlayer* player) : QAccessibleWidget(player, QAccessible::Grouping) {}
 
-    ~ClipPlayerAccessible() override
-    {
-        for (QAccessible::Id id : buttons_)
-            if (id != 0)
-                QAccessible::deleteAccessibleInterface(id);
-    }
-
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && player()->accessibleName().isEmpty())
@@ -95,19 +72,12 @@ public:
     {
         if (index < 0 || index >= ClipPlayer::button_count)
             return nullptr;
-        QAccessible::Id& id = buttons_[static_cast<std::size_t>(index)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(
-                new ClipButtonAccessible(player(), static_cast<ClipButton>(index)));
-        return QAccessible::accessibleInterface(id);
+        return buttons_.part(index, [&] { return new ClipButtonAccessible(player(), static_cast<ClipButton>(index)); });
     }
 
     int indexOfChild(const QAccessibleInterface* child_interface) const override
     {
-        for (int i = 0; i < ClipPlayer::button_count; ++i)
-            if (buttons_[static_cast<std::size_t>(i)] != 0 && child(i) == child_interface)
-                return i;
-        return -1;
+        return buttons_.index_of(child_interface);
     }
 
     QAccessibleInterface* childAt(int x, int y) const override
@@ -127,7 +97,7 @@ public:
 private:
     ClipPlayer* player() const { return static_cast<ClipPlayer*>(widget()); }
 
-    mutable std::array<QAccessible::Id, ClipPlayer::button_count> buttons_{};
+    mutable accessible_parts buttons_;
 };
 
 QAccessibleInterface* player_interface(const QString& class_name, QObject* object)

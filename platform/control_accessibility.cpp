@@ -1,5 +1,6 @@
 #include "platform/control_accessibility.h"
 
+#include "platform/accessible_parts.h"
 #include "platform/bevel_panel.h"
 #include "platform/focus_holder.h"
 #include "platform/page_set.h"
@@ -133,20 +134,13 @@ private:
 // or not its strip has the focus, so that every hidden set claims a focused
 // tab. Here a tab is focused only while its strip holds the keyboard focus;
 // the current tab is the selected one. Pressing a tab shows its page.
-class PageTabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+class PageTabAccessible : public AccessiblePart {
 public:
     PageTabAccessible(PageTabBar* strip, int index) : strip_(strip), index_(index) {}
 
     bool isValid() const override { return strip_ && index_ < strip_->count(); }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override { return parent() ? parent()->window() : nullptr; }
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(strip_); }
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     QAccessible::Role role() const override { return QAccessible::PageTab; }
-    void setText(QAccessible::Text, const QString&) override {}
 
     QString text(QAccessible::Text t) const override
     {
@@ -185,12 +179,6 @@ public:
         return s;
     }
 
-    void* interface_cast(QAccessible::InterfaceType t) override
-    {
-        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
-    }
-    QStringList actionNames() const override { return {pressAction()}; }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override
     {
         if (action == pressAction() && isValid())
@@ -209,13 +197,6 @@ class PageTabBarAccessible : public QAccessibleWidget {
 public:
     explicit PageTabBarAccessible(PageTabBar* strip) : QAccessibleWidget(strip, QAccessible::PageTabList) {}
 
-    ~PageTabBarAccessible() override
-    {
-        for (QAccessible::Id id : tabs_)
-            if (id != 0)
-                QAccessible::deleteAccessibleInterface(id);
-    }
-
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name && strip()->accessibleName().isEmpty())
@@ -232,12 +213,7 @@ public:
             return nullptr;
         if (index >= tabs)
             return QAccessible::queryAccessibleInterface(arrows()[static_cast<std::size_t>(index - tabs)]);
-        if (tabs_.size() < static_cast<std::size_t>(tabs))
-            tabs_.resize(static_cast<std::size_t>(tabs), 0);
-        QAccessible::Id& id = tabs_[static_cast<std::size_t>(index)];
-        if (id == 0)
-            id = QAccessible::registerAccessibleInterface(new PageTabAccessible(strip(), index));
-        return QAccessible::accessibleInterface(id);
+        return tabs_.part(index, [&] { return new PageTabAccessible(strip(), index); });
     }
 
     int indexOfChild(const QAccessibleInterface* child_interface) const override
@@ -261,7 +237,7 @@ private:
         return {found.begin(), found.end()};
     }
 
-    mutable std::vector<QAccessible::Id> tabs_;
+    mutable accessible_parts tabs_;
 };
 
 QAccessibleInterface* control_interface(const QString& class_name, QObject* object)
