@@ -233,10 +233,10 @@ def question_of(radio, page_caption):
     raise RuntimeError(f"cannot tell the question of option {radio.name!r}")
 
 
-def catalogue_stem(numero):
+def catalogue_stem(numero, paper):
     """The stem; on a gap text, the passage's sentence that holds the blank."""
-    with open(os.path.join(SOURCE, "content", "catalogue", "section2.json" if numero <= 90 else "section3.json"),
-              encoding="utf-8") as f:
+    folder = os.path.join(SOURCE, "content", "" if paper == 1 else f"epreuve{paper}", "catalogue")
+    with open(os.path.join(folder, "section2.json" if numero <= 90 else "section3.json"), encoding="utf-8") as f:
         for page in json.load(f)["pages"]:
             for question in page["questions"]:
                 if question["numero"] == numero and "enonce" in question:
@@ -250,7 +250,7 @@ def catalogue_stem(numero):
 
 def check_stem(page, numero):
     """The options and the focus holder of a question carry its stem."""
-    stem = catalogue_stem(numero)
+    stem = catalogue_stem(numero, PAPER)
     holders = [n for n in by_role(page, "panel", showing_only=True) if n.name == f"Question {numero}"]
     radios = [r for r in by_role(page, "radio button", showing_only=True) if stem in r.description]
     print(f"     question {numero}: focus holder {holders[0].name!r} description {holders[0].description!r}"
@@ -274,6 +274,7 @@ def check_home_screen(main_area):
 
 
 STEMS_CHECKED = (76, 92, 112)
+PAPER = 1  # the paper sat, as given on the command line
 
 
 def answer_shown_options(page, caption, key, answered, missed):
@@ -359,7 +360,8 @@ def sit_section(app, main_area, number, key):
 
 
 def main():
-    paper = int(sys.argv[1]) if len(sys.argv) > 1 else 1
+    global PAPER
+    paper = PAPER = int(sys.argv[1]) if len(sys.argv) > 1 else 1
     key = answer_key(paper)
     app = find_application()
     if paper != 1:
