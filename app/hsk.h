@@ -53,8 +53,6 @@ public:
     void setAboutBox(TForm2* about) { Form2 = about; }
 
     const test_state& state() const { return examen.state(); }
-    // The paper being sat, from 1 (see engine/papers.h).
-    int paper() const { return paper_; }
 
     // The controls, under the object names the tests and assistive tools see.
     // Generic names say nothing of the control; each is told beside it.

@@ -16,6 +16,15 @@
 #include <QtTest>
 #include <memory>
 
+// The paper the candidate sits, as the "Épreuve" menu shows it: its checked item, from 1.
+inline int checked_paper(const TForm1& f)
+{
+    for (std::size_t i = 0; i < f.menu_epreuve.size(); ++i)
+        if (f.menu_epreuve[i]->isChecked())
+            return static_cast<int>(i + 1);
+    return 0;
+}
+
 struct app_fixture {
     audio::openal_audio_service audio;
     std::unique_ptr<TForm1> form;

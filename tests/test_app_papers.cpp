@@ -88,13 +88,13 @@ private slots:
         TForm1& f = *app.form;
         QVERIFY(app.show());
         QCOMPARE(f.MainMenu1->actions().at(1), f.Epreuve->menuAction()); // between "Fichier" and "Test"
-        QCOMPARE(f.paper(), 1);
+        QCOMPARE(checked_paper(f), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
         QVERIFY(offered(f));
         f.Button2->click();
         QVERIFY(!offered(f));
         QCOMPARE(choose(f, 2), QString()); // not even asked
-        QCOMPARE(f.paper(), 1);
+        QCOMPARE(checked_paper(f), 1);
         QTest::mouseClick(f.terminer, Qt::LeftButton);
         QVERIFY(offered(f));
         f.menu_init->trigger();
@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(choose(f, 2), QString());
         const qint64 to_paper2 = clock.elapsed();
         const double cpu_to_paper2 = cpu_ms() - cpu_start;
-        QCOMPARE(f.paper(), 2);
+        QCOMPARE(checked_paper(f), 2);
         QCOMPARE(checked_items(f), QStringLiteral("01"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire - Épreuve 2"));
         QVERIFY(shows_text(f.Section2, stem2));
@@ -164,7 +164,7 @@ private slots:
 
         QCOMPARE(choose(f, 2, QMessageBox::No),
                  QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ? | &Oui &Non"));
-        QCOMPARE(f.paper(), 1);
+        QCOMPARE(checked_paper(f), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(option_of(f, 1, 0)->isChecked() && f.state().reponse[1] == 1);
@@ -172,7 +172,7 @@ private slots:
         QVERIFY(f.corrige->window(1));
 
         QVERIFY(!choose(f, 2, QMessageBox::Yes).isEmpty());
-        QCOMPARE(f.paper(), 2);
+        QCOMPARE(checked_paper(f), 2);
         QVERIFY(!f.corrige->window(1));
         QVERIFY(f.score1->text().isEmpty() && f.Button1->isEnabled() && f.state().score_section[1] == -1);
         QCOMPARE(f.state().reponse[1], 0);
@@ -218,7 +218,7 @@ private slots:
 
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(QLatin1String("epreuve2/Q31.mp3")), qPrintable(reported.front()));
-        QCOMPARE(f.paper(), 1);
+        QCOMPARE(checked_paper(f), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
         QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(f.clip_players() == players && players.front()->opened());

@@ -218,7 +218,7 @@ private slots:
         for (std::size_t n = 1; n < paper_table().size(); ++n) {
             f.menu_init->trigger(); // nothing to lose: the switch asks nothing
             f.menu_epreuve.at(n)->trigger();
-            QCOMPARE(f.paper(), int(n + 1));
+            QCOMPARE(checked_paper(f), int(n + 1));
             sit_whole_test(f, paper_table()[n].cle, 0, 0, QStringLiteral("300"),
                            QStringLiteral("Niveau obtenu : niveau 3 - Grade A"));
         }
