@@ -48,9 +48,9 @@
 #include "app/startup.h"
 #include "content/catalogue.h"
 #include "pages/clip_player.h"
-#include "platform/mp3_decoder.h"
 #include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
+#include "tools/sound/recording.h"
 
 #include <AL/alc.h>
 #include <AL/alext.h>
@@ -222,23 +222,14 @@ struct clip_data {
 
 std::optional<clip_data> decode_clip(const QString& file_name)
 {
-    QFile file(file_name);
-    if (!file.open(QIODevice::ReadOnly))
+    QString error;
+    const auto sound = sound::decode_mp3(file_name, error);
+    if (!sound)
         return std::nullopt;
-    mp3_decoder decoder;
-    if (!decoder.open(file.readAll()))
-        return std::nullopt;
-    clip_data clip;
-    clip.rate = decoder.sample_rate();
-    const int channels = decoder.channels();
-    std::vector<std::int16_t> chunk(static_cast<std::size_t>(4096 * channels));
-    for (long frames; (frames = decoder.read(chunk.data(), 4096)) > 0;)
-        for (long i = 0; i < frames; ++i) {
-            int m = 0;
-            for (int c = 0; c < channels; ++c)
-                m = std::max(m, std::abs(static_cast<int>(chunk[static_cast<std::size_t>(i * channels + c)])));
-            clip.peak.push_back(static_cast<float>(m) / 32768.0f);
-        }
+    clip_data clip{sound->rate, {}};
+    clip.peak.reserve(sound->samples.size());
+    for (float sample : sound->samples)
+        clip.peak.push_back(std::fabs(sample));
     return clip;
 }
 

@@ -21,27 +21,36 @@ int syllables_of(const QString& text)
     return count;
 }
 
-std::optional<recording> load_recording(const QString& mp3, const QString& speech_text, QString& error)
+std::optional<decoded_sound> decode_mp3(const QString& mp3, QString& error)
 {
-    QString times = speech_text;
-    times.replace(QRegularExpression(QStringLiteral("\\.speech\\.txt$")), QString());
-    times += QStringLiteral(".times.txt");
     QFile file(mp3);
     mp3_decoder decoder;
     if (!file.open(QIODevice::ReadOnly) || !decoder.open(file.readAll()) || decoder.channels() != 1) {
         error = mp3 + QStringLiteral(": not a mono MP3 the decoder can read");
         return std::nullopt;
     }
-    recording clip{QFileInfo(mp3).completeBaseName(), decoder.sample_rate(), {}, {}};
+    decoded_sound sound{decoder.sample_rate(), {}};
     std::vector<std::int16_t> block(4096);
     for (long got; (got = decoder.read(block.data(), static_cast<long>(block.size()))) > 0;) {
         for (long i = 0; i < got; ++i)
-            clip.samples.push_back(static_cast<float>(block[static_cast<size_t>(i)]) / 32768.0f);
+            sound.samples.push_back(static_cast<float>(block[static_cast<size_t>(i)]) / 32768.0f);
     }
-    if (static_cast<std::int64_t>(clip.samples.size()) != decoder.length()) {
+    if (static_cast<std::int64_t>(sound.samples.size()) != decoder.length()) {
         error = mp3 + QStringLiteral(": decoding stops before the end");
         return std::nullopt;
     }
+    return sound;
+}
+
+std::optional<recording> load_recording(const QString& mp3, const QString& speech_text, QString& error)
+{
+    QString times = speech_text;
+    times.replace(QRegularExpression(QStringLiteral("\\.speech\\.txt$")), QString());
+    times += QStringLiteral(".times.txt");
+    auto sound = decode_mp3(mp3, error);
+    if (!sound)
+        return std::nullopt;
+    recording clip{QFileInfo(mp3).completeBaseName(), sound->rate, std::move(sound->samples), {}};
 
     const auto said = speech::read_speech_text(speech_text, error);
     if (!said)

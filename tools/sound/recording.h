@@ -31,6 +31,14 @@ struct recording {
 // syllables ("yi2") and its phoneme syllables ("[[t'iA214r]]").
 int syllables_of(const QString& text);
 
+// A mono MP3 decoded by the program's own decoder, whole: its rate and its
+// samples in full scale 1.0; on a fault nothing, and why in `error`.
+struct decoded_sound {
+    long rate = 0;
+    std::vector<float> samples;
+};
+std::optional<decoded_sound> decode_mp3(const QString& mp3, QString& error);
+
 // Reads a recording with its speech text (CLIP.speech.txt) and the times
 // beside it (CLIP.times.txt); on a fault returns nothing and says why in `error`.
 std::optional<recording> load_recording(const QString& mp3, const QString& speech_text, QString& error);
