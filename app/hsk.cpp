@@ -3,7 +3,9 @@
 #include "about/Aproposde.h"
 #include "app/startup.h"
 #include "content/catalogue.h"
+#include "engine/number_format.h"
 #include "engine/papers.h"
+#include "engine/sections.h"
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
 #include "platform/bevel_panel.h"
@@ -54,15 +56,14 @@ QPushButton* push_button(QWidget* parent, const char* name, const QString& capti
     return b;
 }
 
-// One section row: title, question range, duration, start button.
-QPushButton* section_row(BevelPanel* row, const char* title_name, const QString& title,
-                         const char* range_name, const QString& range,
-                         const char* duration_name, const QString& duration,
-                         const char* button_name)
+// One section row: title, question range and duration of section `s`, start button.
+QPushButton* section_row(BevelPanel* row, const char* title_name, const QString& title, const section_info& s,
+                         const char* range_name, const char* duration_name, const char* button_name)
 {
+    const QString range = QStringLiteral("Questions %1 à %2").arg(s.premiere_question).arg(s.derniere_question);
     bevel_panel(row, title_name, Bevel::Lowered, title, {8, 8, 161, 33});
     bevel_panel(row, range_name, Bevel::Lowered, range, {176, 8, 145, 33});
-    bevel_panel(row, duration_name, Bevel::Lowered, duration, {328, 8, 81, 33});
+    bevel_panel(row, duration_name, Bevel::Lowered, duration_text(s.duree), {328, 8, 81, 33});
     QPushButton* start = push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
     start->setAccessibleDescription(title); // the three buttons share a caption: a screen reader tells them apart
     return start;
@@ -169,14 +170,14 @@ void TForm1::build_home_screen(QWidget* client)
     Panel3 = bevel_panel(client, "Panel3", Bevel::Raised, QStringLiteral("Sections"), {32, 72, 161, 33});
 
     Panel2 = bevel_panel(client, "Panel2", Bevel::Raised, QString(), {24, 232, 513, 49});
-    Button3 = section_row(Panel2, "Panel11", QStringLiteral("3 - Compréhension écrite"), "Panel12",
-                          QStringLiteral("Questions 91 à 140"), "Panel13", QStringLiteral("60'00\""), "Button3");
+    Button3 = section_row(Panel2, "Panel11", QStringLiteral("3 - Compréhension écrite"), section(3), "Panel12",
+                          "Panel13", "Button3");
     Panel7 = bevel_panel(client, "Panel7", Bevel::Raised, QString(), {24, 176, 513, 49});
-    Button2 = section_row(Panel7, "Panel8", QStringLiteral("2 - Structures grammaticales"), "Panel9",
-                          QStringLiteral("Questions 51 à 90"), "Panel10", QStringLiteral("40'00\""), "Button2");
+    Button2 = section_row(Panel7, "Panel8", QStringLiteral("2 - Structures grammaticales"), section(2), "Panel9",
+                          "Panel10", "Button2");
     Panel1 = bevel_panel(client, "Panel1", Bevel::Raised, QString(), {24, 120, 513, 49});
-    Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), "Panel6",
-                          QStringLiteral("Questions 1 à 50"), "Panel4", QStringLiteral("35'00\""), "Button1");
+    Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), section(1), "Panel6",
+                          "Panel4", "Button1");
 
     // The rows do not overlap: their stacking shows nowhere but in the order
     // assistive technology reads them, which is then the screen's, top down.

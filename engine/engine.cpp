@@ -60,10 +60,7 @@ void engine::start_section(int n)
 void engine::tick()
 {
     --countdown_;
-    const QChar point = regional_decimal_separator();
-    const QString minutes = format_number(countdown_ / 60, 0, u"#0", point);
-    const QString seconds = format_number(countdown_ % 60, 0, u"00", point);
-    window_.set_status_text(status_panel::time_left, QStringLiteral("Temps restant : ") + minutes + u'\'' + seconds + u'"');
+    window_.set_status_text(status_panel::time_left, QStringLiteral("Temps restant : ") + duration_text(countdown_));
     if (countdown_ <= 0)
         finish();
 }
