@@ -123,7 +123,8 @@ TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service
     stray_clicks::follow_mouse();
 
     // The clip players of section 1 come last, made from the questions.
-    questions_ = std::make_unique<const catalogue>(questions());
+    questions_ = std::make_shared<const catalogue>(questions());
+    corrige->use_paper(questions_);
     for (const QString& clip : section_clips(questions_->pages(1)))
         players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
     mark_startup_phase("window built");
@@ -378,11 +379,11 @@ void TForm1::choose_paper(int numero)
     }
 
     const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
-    std::unique_ptr<const catalogue> questions;
+    std::shared_ptr<const catalogue> questions;
     std::vector<ClipPlayer*> players;
     QWidget holder; // owns the new players until they join the pages
     try {
-        questions = std::make_unique<const catalogue>(catalogue::load(chosen.dossier));
+        questions = std::make_shared<const catalogue>(catalogue::load(chosen.dossier));
         for (const QString& clip : section_clips(questions->pages(1)))
             players.push_back(new ClipPlayer(clip_file_name(clip, chosen.dossier), audio_, &holder));
         for (ClipPlayer* player : players)
@@ -400,7 +401,7 @@ void TForm1::choose_paper(int numero)
 
 // Puts the pages of paper `numero` in place of the current ones, around its
 // opened players, with its key.
-void TForm1::show_paper(int numero, std::unique_ptr<const catalogue> questions, std::vector<ClipPlayer*> players)
+void TForm1::show_paper(int numero, std::shared_ptr<const catalogue> questions, std::vector<ClipPlayer*> players)
 {
     const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
     std::vector<ClipPlayer*> old_players = std::exchange(players_, std::move(players));
@@ -415,12 +416,12 @@ void TForm1::show_paper(int numero, std::unique_ptr<const catalogue> questions, 
     options_.clear();
     for (QList<QWidget*>& order : section_orders_)
         order.clear();
-    questions_ = std::move(questions);
+    questions_ = questions;
     ensure_pages();
 
     examen.write_key(chosen.cle);
     paper_ = numero;
-    corrige->use_paper(chosen.dossier);
+    corrige->use_paper(std::move(questions));
     setWindowTitle(window_title(numero));
     menu_epreuve[static_cast<std::size_t>(numero - 1)]->setChecked(true);
     screen_changed();
