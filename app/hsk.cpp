@@ -3,7 +3,9 @@
 #include "about/Aproposde.h"
 #include "app/startup.h"
 #include "content/catalogue.h"
+#include "engine/number_format.h"
 #include "engine/papers.h"
+#include "engine/sections.h"
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
 #include "platform/bevel_panel.h"
@@ -54,15 +56,14 @@ QPushButton* push_button(QWidget* parent, const char* name, const QString& capti
     return b;
 }
 
-// One section row: title, question range, duration, start button.
-QPushButton* section_row(BevelPanel* row, const char* title_name, const QString& title,
-                         const char* range_name, const QString& range,
-                         const char* duration_name, const QString& duration,
-                         const char* button_name)
+// One section row: title, question range and duration of section `s`, start button.
+QPushButton* section_row(BevelPanel* row, const char* title_name, const QString& title, const section_info& s,
+                         const char* range_name, const char* duration_name, const char* button_name)
 {
+    const QString range = QStringLiteral("Questions %1 à %2").arg(s.premiere_question).arg(s.derniere_question);
     bevel_panel(row, title_name, Bevel::Lowered, title, {8, 8, 161, 33});
     bevel_panel(row, range_name, Bevel::Lowered, range, {176, 8, 145, 33});
-    bevel_panel(row, duration_name, Bevel::Lowered, duration, {328, 8, 81, 33});
+    bevel_panel(row, duration_name, Bevel::Lowered, duration_text(s.duree), {328, 8, 81, 33});
     QPushButton* start = push_button(row, button_name, QStringLiteral("Démarrer"), {416, 8, 89, 33});
     start->setAccessibleDescription(title); // the three buttons share a caption: a screen reader tells them apart
     return start;
@@ -122,7 +123,8 @@ TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service
     stray_clicks::follow_mouse();
 
     // The clip players of section 1 come last, made from the questions.
-    questions_ = std::make_unique<const catalogue>(questions());
+    questions_ = std::make_shared<const catalogue>(questions());
+    corrige->use_paper(questions_);
     for (const QString& clip : section_clips(questions_->pages(1)))
         players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
     mark_startup_phase("window built");
@@ -169,14 +171,14 @@ void TForm1::build_home_screen(QWidget* client)
     Panel3 = bevel_panel(client, "Panel3", Bevel::Raised, QStringLiteral("Sections"), {32, 72, 161, 33});
 
     Panel2 = bevel_panel(client, "Panel2", Bevel::Raised, QString(), {24, 232, 513, 49});
-    Button3 = section_row(Panel2, "Panel11", QStringLiteral("3 - Compréhension écrite"), "Panel12",
-                          QStringLiteral("Questions 91 à 140"), "Panel13", QStringLiteral("60'00\""), "Button3");
+    Button3 = section_row(Panel2, "Panel11", QStringLiteral("3 - Compréhension écrite"), section(3), "Panel12",
+                          "Panel13", "Button3");
     Panel7 = bevel_panel(client, "Panel7", Bevel::Raised, QString(), {24, 176, 513, 49});
-    Button2 = section_row(Panel7, "Panel8", QStringLiteral("2 - Structures grammaticales"), "Panel9",
-                          QStringLiteral("Questions 51 à 90"), "Panel10", QStringLiteral("40'00\""), "Button2");
+    Button2 = section_row(Panel7, "Panel8", QStringLiteral("2 - Structures grammaticales"), section(2), "Panel9",
+                          "Panel10", "Button2");
     Panel1 = bevel_panel(client, "Panel1", Bevel::Raised, QString(), {24, 120, 513, 49});
-    Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), "Panel6",
-                          QStringLiteral("Questions 1 à 50"), "Panel4", QStringLiteral("35'00\""), "Button1");
+    Button1 = section_row(Panel1, "Panel5", QStringLiteral("1 - Compréhension orale"), section(1), "Panel6",
+                          "Panel4", "Button1");
 
     // The rows do not overlap: their stacking shows nowhere but in the order
     // assistive technology reads them, which is then the screen's, top down.
@@ -377,11 +379,11 @@ void TForm1::choose_paper(int numero)
     }
 
     const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
-    std::unique_ptr<const catalogue> questions;
+    std::shared_ptr<const catalogue> questions;
     std::vector<ClipPlayer*> players;
     QWidget holder; // owns the new players until they join the pages
     try {
-        questions = std::make_unique<const catalogue>(catalogue::load(chosen.dossier));
+        questions = std::make_shared<const catalogue>(catalogue::load(chosen.dossier));
         for (const QString& clip : section_clips(questions->pages(1)))
             players.push_back(new ClipPlayer(clip_file_name(clip, chosen.dossier), audio_, &holder));
         for (ClipPlayer* player : players)
@@ -399,7 +401,7 @@ void TForm1::choose_paper(int numero)
 
 // Puts the pages of paper `numero` in place of the current ones, around its
 // opened players, with its key.
-void TForm1::show_paper(int numero, std::unique_ptr<const catalogue> questions, std::vector<ClipPlayer*> players)
+void TForm1::show_paper(int numero, std::shared_ptr<const catalogue> questions, std::vector<ClipPlayer*> players)
 {
     const paper_info& chosen = paper_table()[static_cast<std::size_t>(numero - 1)];
     std::vector<ClipPlayer*> old_players = std::exchange(players_, std::move(players));
@@ -414,12 +416,12 @@ void TForm1::show_paper(int numero, std::unique_ptr<const catalogue> questions, 
     options_.clear();
     for (QList<QWidget*>& order : section_orders_)
         order.clear();
-    questions_ = std::move(questions);
+    questions_ = questions;
     ensure_pages();
 
     examen.write_key(chosen.cle);
     paper_ = numero;
-    corrige->use_paper(chosen.dossier);
+    corrige->use_paper(std::move(questions));
     setWindowTitle(window_title(numero));
     menu_epreuve[static_cast<std::size_t>(numero - 1)]->setChecked(true);
     screen_changed();

@@ -142,7 +142,7 @@ private:
     void set_tab_order();
     void screen_changed();
     void build_paper_menu();
-    void show_paper(int numero, std::unique_ptr<const catalogue> questions, std::vector<ClipPlayer*> players);
+    void show_paper(int numero, std::shared_ptr<const catalogue> questions, std::vector<ClipPlayer*> players);
 
     PageSet* page_set(int section) const;
     QPushButton* button_of(button b) const;
@@ -167,7 +167,7 @@ private:
     engine examen{*this}; // the test being sat: its state and its steps
     audio::audio_service& audio_;
     int paper_ = 1;
-    std::unique_ptr<const catalogue> questions_; // until the pages are built
+    std::shared_ptr<const catalogue> questions_; // until the pages are built; the review keeps it too
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;
     QList<QWidget*> section_orders_[3];

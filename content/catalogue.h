@@ -1,7 +1,9 @@
 #pragma once
 // The examination's content model: three sections of pages of eight kinds,
-// 140 questions with four options each. Loaded once at start-up from the
-// JSON files compiled into the program, never changed afterwards.
+// 140 questions with four options each. A paper's catalogue is loaded from
+// the JSON files compiled into the program when that paper is taken up
+// (paper 1 at start-up, another when the candidate chooses it), read by its
+// pages and its review alike, and never changed afterwards.
 // Everything that follows from a page's kind and a question's number (tab
 // captions, option captions, clip names) is derived here, never stored.
 

@@ -12,11 +12,34 @@ using status_panel = window_controls::status_panel;
 namespace {
 constexpr button start_buttons[] = {button::start1, button::start2, button::start3};
 constexpr menu_item start_items[] = {menu_item::section1, menu_item::section2, menu_item::section3};
+constexpr button running_buttons[] = {button::precedent, button::suivant, button::terminer};
+constexpr menu_item running_items[] = {menu_item::prec, menu_item::suiv, menu_item::term};
 constexpr panel result_panels[] = {panel::score1, panel::score2, panel::score3};
 constexpr status_panel status_panels[] = {status_panel::section_title, status_panel::answered_count,
                                           status_panel::time_left};
 
 bool valid_section(int n) { return n >= 1 && n <= 3; }
+
+// The navigation buttons and their menu items: shown and offered only while
+// a section runs.
+void show_running_controls(window_controls& window, bool running)
+{
+    for (button b : running_buttons)
+        window.set_button_visible(b, running);
+    for (menu_item m : running_items)
+        window.set_menu_item_enabled(m, running);
+}
+
+// The start buttons, their menu items and the separator under these: on the
+// home screen only.
+void show_start_controls(window_controls& window, bool shown)
+{
+    for (button b : start_buttons)
+        window.set_button_visible(b, shown);
+    for (menu_item m : start_items)
+        window.set_menu_item_visible(m, shown);
+    window.set_menu_item_visible(menu_item::separator_n2, shown);
+}
 }
 
 void engine::form_create()
@@ -42,28 +65,16 @@ void engine::start_section(int n)
     state_.section_active = n;
     countdown_ = s.duree;
     window_.set_page_set_visible(n, true);
-    window_.set_button_visible(button::precedent, true);
-    window_.set_button_visible(button::suivant, true);
-    window_.set_button_visible(button::terminer, true);
-    window_.set_menu_item_enabled(menu_item::prec, true);
-    window_.set_menu_item_enabled(menu_item::suiv, true);
-    window_.set_menu_item_enabled(menu_item::term, true);
+    show_running_controls(window_, true);
     window_.start_timer();
     window_.set_button_enabled(start_buttons[n - 1], false);
-    for (button b : start_buttons)
-        window_.set_button_visible(b, false);
-    for (menu_item m : start_items)
-        window_.set_menu_item_visible(m, false);
-    window_.set_menu_item_visible(menu_item::separator_n2, false);
+    show_start_controls(window_, false);
 }
 
 void engine::tick()
 {
     --countdown_;
-    const QChar point = regional_decimal_separator();
-    const QString minutes = format_number(countdown_ / 60, 0, u"#0", point);
-    const QString seconds = format_number(countdown_ % 60, 0, u"00", point);
-    window_.set_status_text(status_panel::time_left, QStringLiteral("Temps restant : ") + minutes + u'\'' + seconds + u'"');
+    window_.set_status_text(status_panel::time_left, QStringLiteral("Temps restant : ") + duration_text(countdown_));
     if (countdown_ <= 0)
         finish();
 }
@@ -107,17 +118,8 @@ void engine::show_home_screen()
         window_.set_status_text(p, QString());
     for (int n = 1; n <= 3; ++n)
         window_.set_page_set_visible(n, false);
-    window_.set_button_visible(button::precedent, false);
-    window_.set_button_visible(button::suivant, false);
-    window_.set_button_visible(button::terminer, false);
-    window_.set_menu_item_enabled(menu_item::prec, false);
-    window_.set_menu_item_enabled(menu_item::suiv, false);
-    window_.set_menu_item_enabled(menu_item::term, false);
-    for (button b : start_buttons)
-        window_.set_button_visible(b, true);
-    for (menu_item m : start_items)
-        window_.set_menu_item_visible(m, true);
-    window_.set_menu_item_visible(menu_item::separator_n2, true);
+    show_running_controls(window_, false);
+    show_start_controls(window_, true);
 }
 
 void engine::finish()

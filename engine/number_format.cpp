@@ -58,3 +58,9 @@ QChar regional_decimal_separator()
     const QString point = QLocale::system().decimalPoint();
     return point.isEmpty() ? QChar(u'.') : point.front();
 }
+
+QString duration_text(std::int32_t seconds)
+{
+    const QChar point = regional_decimal_separator();
+    return format_number(seconds / 60, 0, u"#0", point) + u'\'' + format_number(seconds % 60, 0, u"00", point) + u'"';
+}

@@ -14,3 +14,7 @@ QString format_number(std::int64_t units, int decimals, QStringView pattern, QCh
 
 // The decimal separator of the user's regional settings.
 QChar regional_decimal_separator();
+
+// A duration as the candidate reads it, whole minutes then two-digit
+// seconds: 2100 gives 35'00".
+QString duration_text(std::int32_t seconds);

@@ -1,5 +1,6 @@
 #include "pages/question_pages.h"
 
+#include "content/catalogue_layout.h"
 #include "content/picture_record.h"
 #include "pages/clip_player.h"
 #include "platform/app_error.h"
@@ -14,16 +15,36 @@
 #include <QLabel>
 
 namespace {
-// Where the groups of an ecoute_groupe page stand: x and width of each
-// question's frame, and x of the question's player inside it.
+// Where the groups of the ecoute_groupe pages stand, page by page in tab
+// order, question by question: x and width of each question's frame, and x
+// of the question's player inside it.
 struct group_place {
-    int numero, x, width, player_x;
+    int x, width, player_x;
 };
-constexpr group_place group_places[] = {
-    {43, 8, 137, 32}, {44, 152, 233, 76}, {45, 392, 233, 76},
-    {46, 8, 129, 24}, {47, 144, 193, 52}, {48, 344, 281, 76},
-    {49, 152, 153, 36}, {50, 336, 153, 36},
+const std::vector<std::vector<group_place>> group_places = {
+    {{8, 137, 32}, {152, 233, 76}, {392, 233, 76}},
+    {{8, 129, 24}, {144, 193, 52}, {344, 281, 76}},
+    {{152, 153, 36}, {336, 153, 36}},
 };
+
+// The place of question `numero`: the examination's layout tells which group
+// page holds it and where it stands on that page.
+const group_place& group_place_of(int numero)
+{
+    std::size_t rank = 0;
+    for (const std::vector<page_plan>& plans : catalogue_layout()) {
+        for (const page_plan& plan : plans) {
+            if (plan.genre != genre::ecoute_groupe)
+                continue;
+            const auto index = static_cast<std::size_t>(numero - plan.first);
+            if (numero >= plan.first && numero <= plan.last && rank < group_places.size()
+                && index < group_places[rank].size())
+                return group_places[rank][index];
+            ++rank;
+        }
+    }
+    throw AppError(QStringLiteral("EListError"), QStringLiteral("Question %1 has no place on a group page.").arg(numero));
+}
 
 class page_builder {
 public:
@@ -177,15 +198,14 @@ private:
     {
         player(page, {264, 24}, QStringLiteral("Enregistrement commun, %1").arg(tab_caption(p)));
         for (const question& q : p.questions) {
-            const group_place* place = std::find_if(std::begin(group_places), std::end(group_places),
-                                                    [&](const group_place& g) { return g.numero == q.numero; });
+            const group_place& place = group_place_of(q.numero);
             auto* group = new QGroupBox(QString::number(q.numero), page);
             group->setFont(font_px("Arial", 16, true));
-            group->setGeometry(place->x, 64, place->width, 225);
-            player(group, {place->player_x, 24}, QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
+            group->setGeometry(place.x, 64, place.width, 225);
+            player(group, {place.player_x, 24}, QStringLiteral("Enregistrement, %1").arg(sub_page_caption(q)));
             const auto made = options(q, genre::ecoute_groupe, group, font_px("SimHei", 25));
             describe(made, description(p, q));
-            column(made, 8, 64, 40, {qMin(widest(made), place->width - 10), 25});
+            column(made, 8, 64, 40, {qMin(widest(made), place.width - 10), 25});
         }
     }
 

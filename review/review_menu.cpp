@@ -1,6 +1,5 @@
 #include "review/review_menu.h"
 
-#include "platform/error_reporting.h"
 #include "review/review_window.h"
 
 #include <QMenu>
@@ -33,13 +32,12 @@ void ReviewMenu::sync(bool section_running)
     }
 }
 
-void ReviewMenu::use_paper(const QString& dossier)
+void ReviewMenu::use_paper(std::shared_ptr<const catalogue> questions)
 {
     for (int n = 1; n <= 3; ++n)
         if (ReviewWindow* open_window = window(n))
             open_window->close();
-    dossier_ = dossier;
-    catalogue_.reset();
+    questions_ = std::move(questions);
 }
 
 ReviewWindow* ReviewMenu::window(int section) const
@@ -55,14 +53,9 @@ void ReviewMenu::open(int section)
         open_window->activateWindow();
         return;
     }
-    try {
-        if (!catalogue_)
-            catalogue_.emplace(catalogue::load(dossier_));
-    } catch (const AppError& error) {
-        report_handler_error(error);
-        return;
-    }
-    auto* review = new ReviewWindow(section, *catalogue_, state_, audio_, window_);
+    if (!questions_)
+        return; // no paper yet: nothing to review
+    auto* review = new ReviewWindow(section, questions_, state_, audio_, window_);
     windows_[static_cast<std::size_t>(section - 1)] = review;
     review->show();
     review->activateWindow();

@@ -10,7 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
-#include <optional>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -28,9 +28,11 @@ public:
 
     // After anything that can start, finish or reinitialise a section.
     void sync(bool section_running);
-    // The paper being sat changed to the one kept in `dossier`: every review
-    // window closes, and the next one shows that paper.
-    void use_paper(const QString& dossier);
+    // The paper being sat is now the one of `questions`, the catalogue its
+    // pages were built from: every review window closes, and the next one
+    // shows that paper. The menu and its windows share the catalogue, so it
+    // lives as long as any of them reads it.
+    void use_paper(std::shared_ptr<const catalogue> questions);
 
     QMenu* menu() const { return menu_; }
     QAction* item(int section) const { return items_[static_cast<std::size_t>(section - 1)]; }
@@ -46,6 +48,5 @@ private:
     QMenu* menu_ = nullptr;
     std::array<QAction*, 3> items_{};
     std::array<QPointer<ReviewWindow>, 3> windows_{};
-    QString dossier_;                    // the paper being sat
-    std::optional<catalogue> catalogue_; // read when a review is first opened
+    std::shared_ptr<const catalogue> questions_; // the paper being sat
 };

@@ -25,9 +25,10 @@ namespace {
 enum column { numero, votre, bonne, resultat };
 }
 
-ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const test_state& state,
+ReviewWindow::ReviewWindow(int section_number, std::shared_ptr<const catalogue> questions, const test_state& state,
                            audio::audio_service& audio, QWidget* parent)
-    : QWidget(parent, Qt::Window), section_(section_number), state_(state), audio_(audio)
+    : QWidget(parent, Qt::Window), section_(section_number), questions_(std::move(questions)), state_(state),
+      audio_(audio)
 {
     static const bool accessible = (QAccessible::installFactory(accessible_interface), true);
     Q_UNUSED(accessible);
@@ -83,7 +84,7 @@ ReviewWindow::ReviewWindow(int section_number, const catalogue& questions, const
     connect(close_button_, &QPushButton::clicked, this, &QWidget::close);
     connect(errors_only_, &QCheckBox::toggled, this, &ReviewWindow::show_only_errors);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { show_detail(item); });
-    fill_list(questions);
+    fill_list();
     // As wide as its columns: no horizontal scrolling.
     int width = 2 * list_->frameWidth() + list_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < list_->columnCount(); ++c) {
@@ -125,9 +126,9 @@ QAccessibleInterface* ReviewWindow::accessible_interface(const QString& class_na
     return nullptr;
 }
 
-void ReviewWindow::fill_list(const catalogue& questions)
+void ReviewWindow::fill_list()
 {
-    for (const page& p : questions.pages(section_)) {
+    for (const page& p : questions_->pages(section_)) {
         for (const question& q : p.questions) {
             const int answer = state_.reponse[q.numero];
             const int key = state_.solution[q.numero];

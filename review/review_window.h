@@ -10,6 +10,7 @@
 #include "review/question_detail.h"
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class QAccessibleInterface;
@@ -24,8 +25,9 @@ namespace audio { class audio_service; }
 class ReviewWindow : public QWidget {
     Q_OBJECT
 public:
-    // `questions`, `state` and `audio` must outlive the window.
-    ReviewWindow(int section, const catalogue& questions, const test_state& state,
+    // The window keeps `questions` (its list points into it); `state` and
+    // `audio` must outlive it.
+    ReviewWindow(int section, std::shared_ptr<const catalogue> questions, const test_state& state,
                  audio::audio_service& audio, QWidget* parent);
     ~ReviewWindow() override;
 
@@ -42,12 +44,13 @@ private:
 
     void fit_on_screen(QWidget* main_window);
     static QAccessibleInterface* accessible_interface(const QString& class_name, QObject* object);
-    void fill_list(const catalogue& questions);
+    void fill_list();
     void show_only_errors(bool only);
     void show_detail(QTreeWidgetItem* item);
     void clear_detail();
 
     int section_;
+    std::shared_ptr<const catalogue> questions_;
     const test_state& state_;
     audio::audio_service& audio_;
     std::vector<entry> entries_;

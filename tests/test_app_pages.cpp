@@ -116,10 +116,12 @@ private slots:
         QVERIFY(a16->text().startsWith("A. "));
         QCOMPARE(f.Section1->widget(30)->findChild<ClipPlayer*>()->pos(), QPoint(264, 24));
 
-        // Group frames of questions 43-45.
-        const QRect frames[] = {{8, 64, 137, 225}, {152, 64, 233, 225}, {392, 64, 233, 225}};
-        const QPoint players[] = {{32, 24}, {76, 24}, {76, 24}};
-        for (int i = 0; i < 3; ++i) {
+        // Group frames of questions 43-50, on their three pages.
+        const QRect frames[] = {{8, 64, 137, 225},   {152, 64, 233, 225}, {392, 64, 233, 225},
+                                {8, 64, 129, 225},   {144, 64, 193, 225}, {344, 64, 281, 225},
+                                {152, 64, 153, 225}, {336, 64, 153, 225}};
+        const QPoint players[] = {{32, 24}, {76, 24}, {76, 24}, {24, 24}, {52, 24}, {76, 24}, {36, 24}, {36, 24}};
+        for (int i = 0; i < 8; ++i) {
             auto* group = qobject_cast<QGroupBox*>(option_of(f, 43 + i, 0)->parentWidget());
             QVERIFY(group);
             QCOMPARE(group->geometry(), frames[i]);

@@ -225,6 +225,13 @@ private slots:
         QCOMPARE(f.state().reponse[1], 3);
         QVERIFY(!f.score1->text().isEmpty());
         QCOMPARE(f.state().solution[1], key_of(1, 1));
+        // The review stays on paper 1 as well.
+        f.corrige->item(1)->trigger();
+        QVERIFY(f.corrige->window(1));
+        const QList<ClipPlayer*> heard = f.corrige->window(1)->findChildren<ClipPlayer*>();
+        QVERIFY(!heard.isEmpty());
+        for (ClipPlayer* player : heard)
+            QVERIFY2(!player->file_name().contains(QLatin1String("epreuve2")), qPrintable(player->file_name()));
         // Still usable: section 2 runs and answers on paper 1's pages.
         f.Button2->click();
         QVERIFY(shows_text(f.Section2, first_stem(1)));
