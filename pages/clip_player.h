@@ -52,14 +52,6 @@ public:
     // The button's span; neighbours share their border column.
     QRect button_bounds(ClipButton button) const;
 
-    // Test hooks: what the strip holds, read by nothing else.
-    const QString& file_name() const { return file_name_; }
-    bool opened() const { return opened_; }
-    audio::device_id device_id() const { return device_id_; }
-    audio::error_code last_error() const { return last_error_; }
-    bool can_play() const { return can_play_; }
-    int button_width() const { return button_width_; }
-
     // The size a strip given `wanted` takes: the largest width of the form
     // n x (button width - 1) + 1 not above the wanted one, within the minimum.
     static QSize fitted_size(QSize wanted);
