@@ -35,7 +35,7 @@ public:
     // Builds the home screen, menus and buttons, makes the clip players of
     // section 1 of `questions` and opens each with `audio` (which must
     // outlive the window), then runs FormCreate. The question pages are laid
-    // out from `questions` later (ensure_pages). Throws AppError when a clip
+    // out from `questions` later (ensurePages). Throws AppError when a clip
     // cannot be opened; the half-built window is then destroyed.
     TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent = nullptr);
     // The same, asking for the questions only once every control that does
@@ -48,7 +48,7 @@ public:
     // options and keyboard order; does nothing once done. Start-up calls it
     // right after the window's first frame, so that the window appears
     // without waiting for the pages; starting a section calls it too.
-    void ensure_pages();
+    void ensurePages();
 
     // The About box, created after this window at start-up.
     void setAboutBox(TForm2* about) { Form2 = about; }
@@ -76,7 +76,7 @@ public slots:
     void Reponse_C(RadioOption* sender);
     void Reponse_D(RadioOption* sender);
     // The candidate chose paper `numero` in the "Épreuve" menu.
-    void choose_paper(int numero);
+    void choosePaper(int numero);
 
 private:
     void build_home_screen(QWidget* client);

@@ -33,7 +33,7 @@ void ReviewMenu::sync(bool section_running)
     }
 }
 
-void ReviewMenu::use_paper(const QString& dossier)
+void ReviewMenu::usePaper(const QString& dossier)
 {
     for (int n = 1; n <= 3; ++n)
         if (ReviewWindow* open_window = window(n))

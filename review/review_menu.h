@@ -30,7 +30,7 @@ public:
     void sync(bool section_running);
     // The paper being sat changed to the one kept in `dossier`: every review
     // window closes, and the next one shows that paper.
-    void use_paper(const QString& dossier);
+    void usePaper(const QString& dossier);
 
     QMenu* menu() const { return menu_; }
     QAction* item(int section) const { return items_[static_cast<std::size_t>(section - 1)]; }

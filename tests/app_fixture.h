@@ -34,7 +34,7 @@ protected:
         install_fonts();
         QApplication::setWindowIcon(program_icon());
         form = std::make_unique<TForm1>(catalogue::load(), audio);
-        form->ensure_pages();
+        form->ensurePages();
         about = new TForm2(form.get());
         form->setAboutBox(about);
         f = main_window_driver(*form);

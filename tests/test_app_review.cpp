@@ -200,7 +200,7 @@ private slots:
         QTest::keyClick(at, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), players[0]);
         QTest::keyClick(players[0], Qt::Key_Space);
-        QVERIFY(players[0]->is_available(ClipButton::Pause));
+        QVERIFY(players[0]->isAvailable(ClipButton::Pause));
         const audio::device_id device = audio.device_of(players[0])->id;
         audio::mode mode = audio::mode::stopped;
         QCOMPARE(audio.status_mode(device, mode), audio::error_code(0));

@@ -176,8 +176,8 @@ private slots:
         f.Button1()->click();
         QTest::mouseClick(f.option(1, f.key(1) - 1), Qt::LeftButton);
         ClipPlayer* player = f.clip_players().front();
-        QTest::mouseClick(player, Qt::LeftButton, {}, player->button_bounds(ClipButton::Play).center());
-        QVERIFY(!player->is_available(ClipButton::Play));
+        QTest::mouseClick(player, Qt::LeftButton, {}, player->buttonBounds(ClipButton::Play).center());
+        QVERIFY(!player->isAvailable(ClipButton::Play));
         f.window().terminerClick();
         f.Button2()->click();
         QTest::mouseClick(f.option(51, 0), Qt::LeftButton);
@@ -188,7 +188,7 @@ private slots:
         QVERIFY(!f.option(1, f.key(1) - 1)->isChecked() && !f.option(51, 0)->isChecked());
         f.window().suivantClick(); // no section runs: the pages stay where they were
         QVERIFY(f.Section1()->currentIndex() == 0 && f.Section2()->currentIndex() == 0);
-        QVERIFY(!player->is_available(ClipButton::Play)); // the clip plays on
+        QVERIFY(!player->isAvailable(ClipButton::Play)); // the clip plays on
     }
 
     // A whole test sat as a candidate would: section 1 with the mouse,

@@ -107,12 +107,12 @@ private slots:
         const main_window_driver f(form);
         QCOMPARE(int(f.clip_players().size()), 83);
         for (ClipPlayer* player : f.clip_players())
-            QVERIFY(audio.device_of(player) && player->is_available(ClipButton::Play));
+            QVERIFY(audio.device_of(player) && player->isAvailable(ClipButton::Play));
         QCOMPARE(f.Section1()->count(), 0);
         QVERIFY(!device.output_open());
 
-        form.ensure_pages();
-        form.ensure_pages();
+        form.ensurePages();
+        form.ensurePages();
         QCOMPARE(f.Section1()->count() + f.Section2()->count() + f.Section3()->count(), 98);
         QCOMPARE(int(f.answer_options().size()), 560);
         QCOMPARE(f.clip_players().front()->parentWidget(), f.Section1()->widget(0));

@@ -41,7 +41,7 @@ protected:
 
 QPoint centre_of(const ClipPlayer& strip, ClipButton button)
 {
-    return strip.button_bounds(button).center();
+    return strip.buttonBounds(button).center();
 }
 
 bool has_colour(const QImage& image, const QRect& area, QColor colour)
@@ -79,9 +79,9 @@ class test_pages_clip_player : public QObject {
     QString available() const
     {
         QString s;
-        s += strip_->is_available(ClipButton::Play) ? u'P' : u'.';
-        s += strip_->is_available(ClipButton::Pause) ? u'Z' : u'.';
-        s += strip_->is_available(ClipButton::BackToStart) ? u'B' : u'.';
+        s += strip_->isAvailable(ClipButton::Play) ? u'P' : u'.';
+        s += strip_->isAvailable(ClipButton::Pause) ? u'Z' : u'.';
+        s += strip_->isAvailable(ClipButton::BackToStart) ? u'B' : u'.';
         return s;
     }
     audio::mode mode() const { return service_->only_device().state; }
@@ -124,7 +124,7 @@ private slots:
     {
         QVERIFY(service_->devices.empty());
         QCOMPARE(available(), QStringLiteral("..."));
-        QCOMPARE(strip_->focused_button(), ClipButton::Play);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Play);
 
         strip_->open();
         QCOMPARE(service_->devices.size(), 1u);
@@ -164,7 +164,7 @@ private slots:
     {
         const std::function<void()> commands[] = {[this] { strip_->play(); },
                                                   [this] { strip_->pause(); },
-                                                  [this] { strip_->back_to_start(); }};
+                                                  [this] { strip_->backToStart(); }};
         for (const auto& command : commands) {
             try {
                 command();
@@ -285,9 +285,9 @@ private slots:
         QTest::mousePress(strip_, Qt::LeftButton, {}, centre_of(*strip_, ClipButton::Pause));
         const QImage image = strip_->grab().toImage();
         QTest::mouseRelease(strip_, Qt::LeftButton, {}, centre_of(*strip_, ClipButton::Pause));
-        QCOMPARE(strip_->focused_button(), ClipButton::Play);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Play);
         // Not pushed in: the raised highlight line is still there.
-        const QRect pause = strip_->button_bounds(ClipButton::Pause);
+        const QRect pause = strip_->buttonBounds(ClipButton::Pause);
         QCOMPARE(image.pixel(pause.left() + 1, 1), strip_->palette().color(QPalette::Light).rgb());
         QCOMPARE(service_->log.count(), 3); // open, can_play, mode
     }
@@ -322,12 +322,12 @@ private slots:
         QTest::mouseClick(strip_, Qt::LeftButton, {}, QPoint(28, 10));
         QCOMPARE(service_->log.count("play"), 1);
         QVERIFY(!service_->log.contains("pause"));
-        QCOMPARE(strip_->focused_button(), ClipButton::Play);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Play);
 
         service_->log.clear();
         QTest::mouseClick(strip_, Qt::LeftButton, {}, QPoint(29, 10));
         QCOMPARE(service_->log.count("pause"), 1);
-        QCOMPARE(strip_->focused_button(), ClipButton::Pause);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Pause);
     }
 
     void a_click_leaves_the_keyboard_focus_where_it_was()
@@ -345,17 +345,17 @@ private slots:
         strip_->open();
         QTest::keyClick(host_->before, Qt::Key_Tab);
         QVERIFY(strip_->hasFocus());
-        QCOMPARE(strip_->focused_button(), ClipButton::Play);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Play);
 
         key(Qt::Key_Left); // already leftmost
-        QCOMPARE(strip_->focused_button(), ClipButton::Play);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Play);
         key(Qt::Key_Right);
-        QCOMPARE(strip_->focused_button(), ClipButton::Pause);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Pause);
         key(Qt::Key_Space); // Pause unavailable: nothing
         QCOMPARE(service_->log.count(), 3);
         key(Qt::Key_Right);
         key(Qt::Key_Right); // already rightmost
-        QCOMPARE(strip_->focused_button(), ClipButton::BackToStart);
+        QCOMPARE(strip_->focusedButton(), ClipButton::BackToStart);
         QVERIFY(host_->keys_received.isEmpty()); // the arrows stay in the strip
 
         key(Qt::Key_Left);
@@ -417,7 +417,7 @@ private slots:
         press(ClipButton::Pause);
         QCOMPARE(mode(), audio::mode::paused);
         QCOMPARE(enabled(), QStringLiteral("EEE"));
-        QCOMPARE(strip_->focused_button(), ClipButton::Pause);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Pause);
 
         QTest::keyClick(host_->before, Qt::Key_Tab);
         QVERIFY(button(ClipButton::Pause)->state().focused && !button(ClipButton::Play)->state().focused);
@@ -433,14 +433,14 @@ private slots:
         click(ClipButton::Pause);
         QTest::keyClick(host_->before, Qt::Key_Tab);
         QVERIFY(strip_->hasFocus());
-        QCOMPARE(strip_->focused_button(), ClipButton::Pause);
+        QCOMPARE(strip_->focusedButton(), ClipButton::Pause);
     }
 
     void drawing_follows_availability_focus_and_press()
     {
         strip_->open();
-        const QRect play = strip_->button_bounds(ClipButton::Play);
-        const QRect pause = strip_->button_bounds(ClipButton::Pause);
+        const QRect play = strip_->buttonBounds(ClipButton::Play);
+        const QRect pause = strip_->buttonBounds(ClipButton::Pause);
         const QColor frame = strip_->palette().color(QPalette::Shadow);
         const QColor face = strip_->palette().color(QPalette::Button);
         const QColor dots = strip_->palette().color(QPalette::WindowText);
@@ -479,20 +479,20 @@ private slots:
     void layout_keeps_the_width_rule_and_minimum()
     {
         QCOMPARE(strip_->size(), QSize(85, 20));
-        QCOMPARE(strip_->button_bounds(ClipButton::Play), QRect(0, 0, 29, 20));
-        QCOMPARE(strip_->button_bounds(ClipButton::Pause), QRect(28, 0, 29, 20));
-        QCOMPARE(strip_->button_bounds(ClipButton::BackToStart), QRect(56, 0, 29, 20));
+        QCOMPARE(strip_->buttonBounds(ClipButton::Play), QRect(0, 0, 29, 20));
+        QCOMPARE(strip_->buttonBounds(ClipButton::Pause), QRect(28, 0, 29, 20));
+        QCOMPARE(strip_->buttonBounds(ClipButton::BackToStart), QRect(56, 0, 29, 20));
 
-        QCOMPARE(ClipPlayer::fitted_size({85, 20}), QSize(85, 20));
-        QCOMPARE(ClipPlayer::fitted_size({87, 20}), QSize(85, 20));
-        QCOMPARE(ClipPlayer::fitted_size({88, 25}), QSize(88, 25));
-        QCOMPARE(ClipPlayer::fitted_size({100, 20}), QSize(100, 20));
-        QCOMPARE(ClipPlayer::fitted_size({40, 8}), QSize(85, 20));
+        QCOMPARE(ClipPlayer::fittedSize({85, 20}), QSize(85, 20));
+        QCOMPARE(ClipPlayer::fittedSize({87, 20}), QSize(85, 20));
+        QCOMPARE(ClipPlayer::fittedSize({88, 25}), QSize(88, 25));
+        QCOMPARE(ClipPlayer::fittedSize({100, 20}), QSize(100, 20));
+        QCOMPARE(ClipPlayer::fittedSize({40, 8}), QSize(85, 20));
 
         strip_->resize(102, 30);
         QCOMPARE(strip_->size(), QSize(100, 30));
-        QCOMPARE(strip_->button_bounds(ClipButton::Play).width(), 34);
-        QCOMPARE(strip_->button_bounds(ClipButton::BackToStart), QRect(66, 0, 34, 30));
+        QCOMPARE(strip_->buttonBounds(ClipButton::Play).width(), 34);
+        QCOMPARE(strip_->buttonBounds(ClipButton::BackToStart), QRect(66, 0, 34, 30));
         strip_->resize(50, 10);
         QCOMPARE(strip_->size(), QSize(85, 20));
     }

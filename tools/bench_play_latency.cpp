@@ -314,8 +314,8 @@ bool wait_until(const std::function<bool()>& condition, int timeout_ms)
 // Moves the strip's focus mark to a button with the arrow keys.
 void focus_with_keys(ClipPlayer* player, ClipButton button)
 {
-    while (player->focused_button() != button)
-        QTest::keyClick(player, static_cast<int>(player->focused_button()) < static_cast<int>(button) ? Qt::Key_Right : Qt::Key_Left);
+    while (player->focusedButton() != button)
+        QTest::keyClick(player, static_cast<int>(player->focusedButton()) < static_cast<int>(button) ? Qt::Key_Right : Qt::Key_Left);
     QTest::qWait(50); // what the arrows set going settles before the key is timed
 }
 
@@ -374,7 +374,7 @@ int main(int argc, char** argv)
     install_fonts();
     audio::openal_audio_service audio;
     TForm1 form(catalogue::load(), audio);
-    form.ensure_pages();
+    form.ensurePages();
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
