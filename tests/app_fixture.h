@@ -21,8 +21,8 @@
 
 class main_window_fixture {
 protected:
-    audio::openal_audio_service device;
-    audio_spy audio{device};
+    audio::openal_audio_service openal; // the real service, null device in the tests
+    audio_spy audio{openal};
     std::unique_ptr<TForm1> form;
     TForm2* about = nullptr;
     main_window_driver f; // the window's controls, by name

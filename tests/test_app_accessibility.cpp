@@ -172,7 +172,7 @@ private slots:
         QCOMPARE(iface(f.suivant())->text(QAccessible::Name), QStringLiteral("Question suivante"));
         QCOMPARE(f.suivant()->text(), QStringLiteral("Question suivante >>"));
         QCOMPARE(iface(f.StatusBar())->role(), QAccessible::StatusBar);
-        f.window().Timer1Timer();
+        form->Timer1Timer();
         QCOMPARE(f.StatusBar()->text(2), QStringLiteral("Temps restant : 39'59\""));
         QCOMPARE(iface(f.StatusBar()->panel(2))->text(QAccessible::Name), QStringLiteral("Temps restant : 39 minutes 59 secondes"));
 
@@ -197,14 +197,14 @@ private slots:
                  QStringLiteral("Parvolis"));
 
         // The home screen's rows are read top down.
-        QAccessibleInterface* client = iface(f.window().centralWidget());
+        QAccessibleInterface* client = iface(form->centralWidget());
         QVERIFY(client->indexOfChild(iface(f.Panel1())) < client->indexOfChild(iface(f.Panel7())));
         QVERIFY(client->indexOfChild(iface(f.Panel7())) < client->indexOfChild(iface(f.Panel2())));
 
         // Only the tab of a strip that has the focus is focused.
         const auto focused_tabs = [&] {
             int count = 0;
-            for (PageSet* set : f.window().findChildren<PageSet*>())
+            for (PageSet* set : form->findChildren<PageSet*>())
                 for (int i = 0; i < set->count(); ++i)
                     count += iface(set->tabBar())->child(i)->state().focused ? 1 : 0;
             return count;

@@ -38,14 +38,14 @@ private slots:
 
     void window_properties()
     {
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
-        QCOMPARE(f.window().centralWidget()->size(), QSize(644, 447));
-        QCOMPARE(f.window().minimumSize(), f.window().maximumSize());
-        QVERIFY(!(f.window().windowFlags() & Qt::WindowMaximizeButtonHint));
-        QVERIFY(f.window().windowFlags() & Qt::WindowMinimizeButtonHint);
-        QCOMPARE(f.window().font().family(), QStringLiteral("Tahoma"));
-        QCOMPARE(f.window().font().pixelSize(), 11);
-        QVERIFY(!f.window().windowIcon().isNull());
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QCOMPARE(form->centralWidget()->size(), QSize(644, 447));
+        QCOMPARE(form->minimumSize(), form->maximumSize());
+        QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
+        QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+        QCOMPARE(form->font().family(), QStringLiteral("Tahoma"));
+        QCOMPARE(form->font().pixelSize(), 11);
+        QVERIFY(!form->windowIcon().isNull());
         QVERIFY(f.Timer1()->interval() == 1000 && !f.Timer1()->isActive());
         QCOMPARE(f.Timer1()->timerType(), Qt::PreciseTimer);
     }
@@ -218,7 +218,7 @@ private slots:
         QVERIFY(show());
         f.Aproposde1()->trigger();
         f.Quitter2()->trigger();
-        QVERIFY(!f.window().isVisible());
+        QVERIFY(!form->isVisible());
     }
 
     void about_box()
@@ -249,8 +249,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(box));
         QTRY_COMPARE(QApplication::focusWidget(), about_ok());
         f.Aproposde1()->trigger();
-        QCOMPARE(f.window().findChildren<TForm2*>().size(), 1);
-        QVERIFY(f.window().isEnabled() && box->isVisible());
+        QCOMPARE(form->findChildren<TForm2*>().size(), 1);
+        QVERIFY(form->isEnabled() && box->isVisible());
 
         // OK, Escape, Enter and Space each hide it; it comes back where it was left.
         const QPoint moved = box->pos() + QPoint(37, 23);

@@ -47,7 +47,7 @@ private slots:
         QCOMPARE(f.Section2()->count(), 40);
         QCOMPARE(f.Section3()->count(), 13);
         QCOMPARE(int(f.answer_options().size()), 560);
-        QCOMPARE(int(f.window().findChildren<FocusHolder*>().size()), 89);
+        QCOMPARE(int(form->findChildren<FocusHolder*>().size()), 89);
         QCOMPARE(int(f.clip_players().size()), 83);
         for (int i = 0; i < 560; ++i) {
             RadioOption* o = f.answer_options()[static_cast<std::size_t>(i)];
@@ -233,11 +233,11 @@ private slots:
         QCOMPARE(f.answer(1), 0);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QCOMPARE(f.answer(1), 2);
-        f.window().terminerClick();
+        form->terminerClick();
 
         f.Button3()->click();
         for (int i = 0; i < 4; ++i)
-            f.window().suivantClick();
+            form->suivantClick();
         QWidget* box = f.Section3()->widget(4)->findChild<PassageBox*>();
         box->setFocus(Qt::TabFocusReason);
         QTest::keyClick(box, Qt::Key_Down);
@@ -285,11 +285,11 @@ private slots:
     {
         QVERIFY(show());
         f.Button2()->click();
-        f.window().precedentClick(); // from the first page to question 90
+        form->precedentClick(); // from the first page to question 90
         QCOMPARE(f.Section2()->tabText(f.Section2()->currentIndex()), QStringLiteral("Question 90"));
-        f.window().suivantClick();
+        form->suivantClick();
         QCOMPARE(f.Section2()->currentIndex(), 0);
-        f.window().terminerClick();
+        form->terminerClick();
 
         f.Button3()->click();
         auto* sub = set_of(f.option(91, 0), PageSet::Level::Nested);
@@ -319,17 +319,17 @@ private slots:
         // The sub-page last shown stays across finishing, reinitialising and a new start.
         f.menu_prec()->trigger();
         QCOMPARE(sub->currentIndex(), 1);
-        f.window().menu_initClick();
+        form->menu_initClick();
         f.Button3()->click();
-        f.window().suivantClick();
-        f.window().suivantClick();
-        f.window().suivantClick();
-        f.window().suivantClick(); // question 111: nothing checked, focus to its passage box
+        form->suivantClick();
+        form->suivantClick();
+        form->suivantClick();
+        form->suivantClick(); // question 111: nothing checked, focus to its passage box
         QCOMPARE(f.Section3()->tabText(f.Section3()->currentIndex()), QStringLiteral("Question 111"));
-        f.window().precedentClick();
-        f.window().precedentClick();
-        f.window().precedentClick();
-        f.window().precedentClick();
+        form->precedentClick();
+        form->precedentClick();
+        form->precedentClick();
+        form->precedentClick();
         QCOMPARE(sub->currentIndex(), 1);
     }
 
@@ -353,12 +353,12 @@ private slots:
         QVERIFY(show());
         f.Button1()->click();
         QTest::mouseClick(f.option(1, 0), Qt::LeftButton);
-        f.window().suivantClick();
-        f.window().suivantClick();
-        f.window().terminerClick();
+        form->suivantClick();
+        form->suivantClick();
+        form->terminerClick();
         f.Button2()->click();
         QTest::mouseClick(f.Section2()->widget(0)->findChildren<RadioOption*>()[2], Qt::LeftButton);
-        f.window().menu_initClick();
+        form->menu_initClick();
         QCOMPARE(checked_count(f), 0);
         QCOMPARE(answers_of(f), QString(140, u'0'));
         for (PageSet* set : {f.Section1(), f.Section2(), f.Section3()}) {

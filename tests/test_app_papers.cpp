@@ -141,7 +141,7 @@ private slots:
         const double cpu_to_paper2 = cpu_ms() - cpu_start;
         QCOMPARE(f.checked_paper(), 2);
         QCOMPARE(checked_items(f), QStringLiteral("01"));
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire - Épreuve 2"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire - Épreuve 2"));
         QVERIFY(shows_text(f.Section2(), stem2));
         QVERIFY(stem1 == stem2 || !shows_text(f.Section2(), stem1));
         QCOMPARE(f.answer_options().size(), 560u);
@@ -165,7 +165,7 @@ private slots:
         clock.restart();
         QVERIFY(!choose(f, 1).isEmpty());
         const qint64 to_paper1 = clock.elapsed();
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(shows_text(f.Section2(), stem1));
         QVERIFY(audio.file_of(f.clip_players().front()).startsWith(QLatin1String("ressources/Q")));
         f.Button2()->click();
@@ -192,7 +192,7 @@ private slots:
                  QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ? | &Oui &Non"));
         QCOMPARE(f.checked_paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(f.option(1, 0)->isChecked() && f.answer(1) == 1);
         QVERIFY(!f.score1()->text().isEmpty() && !f.Button1()->isEnabled());
         QVERIFY(f.corrige()->window(1));
@@ -204,7 +204,7 @@ private slots:
         QCOMPARE(f.answer(1), 0);
         for (int q = 1; q <= 4; ++q)
             QVERIFY(!f.option(1, q - 1)->isChecked());
-        QCOMPARE(f.window().focusWidget(), f.Button1()); // where the focus is when the window is active again
+        QCOMPARE(form->focusWidget(), f.Button1()); // where the focus is when the window is active again
 
         f.Button1()->click();
         QTest::mouseClick(f.terminer(), Qt::LeftButton);
@@ -244,7 +244,7 @@ private slots:
         QVERIFY2(reported.front().contains(QLatin1String("epreuve2/Q31.mp3")), qPrintable(reported.front()));
         QCOMPARE(f.checked_paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
-        QCOMPARE(f.window().windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(f.clip_players() == players && audio.device_of(players.front()));
         QCOMPARE(f.answer(1), 3);
         QVERIFY(!f.score1()->text().isEmpty());

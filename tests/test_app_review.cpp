@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
         f.Button2()->click();
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        f.window().terminerClick();
+        form->terminerClick();
         QCOMPARE(enabled_items(f), (QStringList{"0", "1", "0"}));
 
         ReviewWindow* review = open_review(f, 2);
@@ -95,12 +95,12 @@ private slots:
         QCOMPARE(review->windowTitle(), QStringLiteral("Corrigé - Section 2 : structures grammaticales"));
         f.corrige()->item(2)->trigger(); // again: the same window, brought to the front
         QCOMPARE(f.corrige()->window(2), review);
-        QCOMPARE(f.window().findChildren<ReviewWindow*>().size(), 1);
+        QCOMPARE(form->findChildren<ReviewWindow*>().size(), 1);
 
         f.menu_section1()->trigger(); // the key goes off screen while a section runs
         QVERIFY(!f.corrige()->window(2) && !review->isVisible());
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        f.window().Timer1Timer();
+        form->Timer1Timer();
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
         QTest::mouseClick(f.terminer(), Qt::LeftButton);
         QCOMPARE(enabled_items(f), (QStringList{"1", "1", "0"}));

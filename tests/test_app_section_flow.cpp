@@ -156,9 +156,9 @@ private slots:
         QVERIFY(show());
         f.Button1()->click();
         QTest::mouseClick(f.option(1, 0), Qt::LeftButton);
-        f.window().suivantClick();
+        form->suivantClick();
         tick(f, 100);
-        f.window().terminerClick();
+        form->terminerClick();
         QVERIFY(!f.Button1()->isEnabled());
         f.menu_section1()->trigger();
         QVERIFY(f.Section1()->currentIndex() == 0 && f.Section2()->currentIndex() == 0);
@@ -178,7 +178,7 @@ private slots:
         ClipPlayer* player = f.clip_players().front();
         QTest::mouseClick(player, Qt::LeftButton, {}, player->buttonBounds(ClipButton::Play).center());
         QVERIFY(!player->isAvailable(ClipButton::Play));
-        f.window().terminerClick();
+        form->terminerClick();
         f.Button2()->click();
         QTest::mouseClick(f.option(51, 0), Qt::LeftButton);
         f.menu_init()->trigger();
@@ -186,7 +186,7 @@ private slots:
         QVERIFY(f.score1()->text().isEmpty() && f.score2()->text().isEmpty());
         QVERIFY(f.Button1()->isEnabled() && f.Button2()->isEnabled() && f.Button3()->isEnabled());
         QVERIFY(!f.option(1, f.key(1) - 1)->isChecked() && !f.option(51, 0)->isChecked());
-        f.window().suivantClick(); // no section runs: the pages stay where they were
+        form->suivantClick(); // no section runs: the pages stay where they were
         QVERIFY(f.Section1()->currentIndex() == 0 && f.Section2()->currentIndex() == 0);
         QVERIFY(!player->isAvailable(ClipButton::Play)); // the clip plays on
     }

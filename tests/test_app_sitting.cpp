@@ -46,23 +46,23 @@ private slots:
     void double_click_on_start_records_nothing()
     {
         QVERIFY(show());
-        const QPoint lower_part = f.Button2()->mapTo(&f.window(), QPoint(f.Button2()->width() / 2, f.Button2()->height() - 3));
-        QTest::mouseDClick(f.window().windowHandle(), Qt::LeftButton, {}, lower_part);
+        const QPoint lower_part = f.Button2()->mapTo(form.get(), QPoint(f.Button2()->width() / 2, f.Button2()->height() - 3));
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, lower_part);
         QVERIFY(f.Section2()->isVisible());
-        QCOMPARE(f.window().childAt(lower_part), f.option(51, 1));
+        QCOMPARE(form->childAt(lower_part), f.option(51, 1));
         QCOMPARE(answered(f), 0);
         QVERIFY(f.StatusBar()->text(1).isEmpty());
 
         // A click delivered late but made before the page was shown is as
         // blind; a deliberate click a moment later answers.
-        const QPoint local = f.option(51, 1)->mapFrom(&f.window(), lower_part);
-        QMouseEvent early(QEvent::MouseButtonPress, local, f.window().mapToGlobal(lower_part), Qt::LeftButton,
+        const QPoint local = f.option(51, 1)->mapFrom(form.get(), lower_part);
+        QMouseEvent early(QEvent::MouseButtonPress, local, form->mapToGlobal(lower_part), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         early.setTimestamp(0);
         QApplication::sendEvent(f.option(51, 1), &early);
         QTest::mouseRelease(f.option(51, 1), Qt::LeftButton, {}, local);
         QCOMPARE(answered(f), 0);
-        QTest::mouseClick(f.window().windowHandle(), Qt::LeftButton, {}, lower_part, 1000);
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, lower_part, 1000);
         QCOMPARE(f.answer(51), 2);
         QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
     }
