@@ -16,11 +16,10 @@ public:
     // desktop the first time only.
     void showAbout();
 
-    QPushButton* Button1 = nullptr;
-
 public slots:
     void Button1Click();
 
 private:
+    QPushButton* Button1 = nullptr; // "OK"
     bool shown_before_ = false;
 };

@@ -124,7 +124,7 @@ TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service
 
     // The clip players of section 1 come last, made from the questions.
     questions_ = std::make_shared<const catalogue>(questions());
-    corrige->use_paper(questions_);
+    corrige->usePaper(questions_);
     for (const QString& clip : section_clips(questions_->pages(1)))
         players_.push_back(new ClipPlayer(clip_file_name(clip), audio, Section1));
     mark_startup_phase("window built");
@@ -138,7 +138,7 @@ TForm1::TForm1(const std::function<catalogue()>& questions, audio::audio_service
 
 TForm1::~TForm1() = default;
 
-void TForm1::ensure_pages()
+void TForm1::ensurePages()
 {
     if (!questions_)
         return;
@@ -262,7 +262,7 @@ void TForm1::build_paper_menu()
         item->setCheckable(true);
         item->setChecked(p.numero == paper_);
         choice->addAction(item);
-        connect(item, &QAction::triggered, this, [this, n = p.numero] { choose_paper(n); });
+        connect(item, &QAction::triggered, this, [this, n = p.numero] { choosePaper(n); });
         menu_epreuve.push_back(item);
     }
 }
@@ -307,9 +307,9 @@ void TForm1::set_tab_order()
 // Handlers.
 
 void TForm1::FormCreate() { examen.form_create(); }
-void TForm1::Button1Click() { ensure_pages(); examen.start_section(1); screen_changed(); }
-void TForm1::Button2Click() { ensure_pages(); examen.start_section(2); screen_changed(); }
-void TForm1::Button3Click() { ensure_pages(); examen.start_section(3); screen_changed(); }
+void TForm1::Button1Click() { ensurePages(); examen.start_section(1); screen_changed(); }
+void TForm1::Button2Click() { ensurePages(); examen.start_section(2); screen_changed(); }
+void TForm1::Button3Click() { ensurePages(); examen.start_section(3); screen_changed(); }
 void TForm1::menu_section1Click() { Button1Click(); }
 void TForm1::menu_section2Click() { Button2Click(); }
 void TForm1::menu_section3Click() { Button3Click(); }
@@ -354,7 +354,7 @@ void TForm1::QuitterClick() { close(); }
 // Another paper is read and its recordings opened before anything of the
 // current one is touched: if one cannot be opened, its error is shown and
 // the current paper stays as it was, pages, players and answers.
-void TForm1::choose_paper(int numero)
+void TForm1::choosePaper(int numero)
 {
     const auto keep_current = [this] { menu_epreuve[static_cast<std::size_t>(paper_ - 1)]->setChecked(true); };
     if (numero == paper_ || numero < 1 || numero > static_cast<int>(paper_table().size()) || Timer1->isActive()) {
@@ -417,11 +417,11 @@ void TForm1::show_paper(int numero, std::shared_ptr<const catalogue> questions, 
     for (QList<QWidget*>& order : section_orders_)
         order.clear();
     questions_ = questions;
-    ensure_pages();
+    ensurePages();
 
     examen.write_key(chosen.cle);
     paper_ = numero;
-    corrige->use_paper(std::move(questions));
+    corrige->usePaper(std::move(questions));
     setWindowTitle(window_title(numero));
     menu_epreuve[static_cast<std::size_t>(numero - 1)]->setChecked(true);
     screen_changed();

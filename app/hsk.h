@@ -2,7 +2,8 @@
 // The main window: the home screen with the three section rows, the menu
 // bar, the navigation buttons, the status bar, and the three page sets that
 // cover the home table while a section runs. It binds every control to its
-// handler and lends its controls to the test engine.
+// handler and lends them to the test engine; they stay its own,
+// reached from outside by their object names only.
 
 #include "engine/engine.h"
 #include "engine/window_controls.h"
@@ -34,7 +35,7 @@ public:
     // Builds the home screen, menus and buttons, makes the clip players of
     // section 1 of `questions` and opens each with `audio` (which must
     // outlive the window), then runs FormCreate. The question pages are laid
-    // out from `questions` later (ensure_pages). Throws AppError when a clip
+    // out from `questions` later (ensurePages). Throws AppError when a clip
     // cannot be opened; the half-built window is then destroyed.
     TForm1(catalogue questions, audio::audio_service& audio, QWidget* parent = nullptr);
     // The same, asking for the questions only once every control that does
@@ -47,14 +48,67 @@ public:
     // options and keyboard order; does nothing once done. Start-up calls it
     // right after the window's first frame, so that the window appears
     // without waiting for the pages; starting a section calls it too.
-    void ensure_pages();
+    void ensurePages();
 
     // The About box, created after this window at start-up.
     void setAboutBox(TForm2* about) { Form2 = about; }
 
-    const test_state& state() const { return examen.state(); }
+public slots:
+    void FormCreate();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void menu_section1Click();
+    void menu_section2Click();
+    void menu_section3Click();
+    void precedentClick();
+    void menu_precClick();
+    void suivantClick();
+    void menu_suivClick();
+    void Timer1Timer();
+    void terminerClick();
+    void menu_termClick();
+    void menu_initClick();
+    void QuitterClick();
+    void Aproposde1Click();
+    void Reponse_A(RadioOption* sender);
+    void Reponse_B(RadioOption* sender);
+    void Reponse_C(RadioOption* sender);
+    void Reponse_D(RadioOption* sender);
+    // The candidate chose paper `numero` in the "Épreuve" menu.
+    void choosePaper(int numero);
 
-    // The controls, under the object names the tests and assistive tools see.
+private:
+    void build_home_screen(QWidget* client);
+    void build_menu_bar();
+    void bind_events();
+    void bind_answer_options();
+    void set_tab_order();
+    void screen_changed();
+    void build_paper_menu();
+    void show_paper(int numero, std::shared_ptr<const catalogue> questions, std::vector<ClipPlayer*> players);
+
+    PageSet* page_set(int section) const;
+    QPushButton* button_of(button b) const;
+    QAction* menu_item_of(menu_item m) const;
+    BevelPanel* panel_of(panel p) const;
+
+    // window_controls
+    void select_first_page(int section) override;
+    void select_next_page(int section) override;
+    void select_previous_page(int section) override;
+    void set_page_set_visible(int section, bool visible) override;
+    void uncheck_all_options() override;
+    void set_status_text(status_panel p, const QString& text) override;
+    void set_button_visible(button b, bool visible) override;
+    void set_button_enabled(button b, bool enabled) override;
+    void set_menu_item_visible(menu_item m, bool visible) override;
+    void set_menu_item_enabled(menu_item m, bool enabled) override;
+    void set_panel_text(panel p, const QString& text) override;
+    void start_timer() override;
+    void stop_timer() override;
+
+    // The controls, under the object names tests and assistive tools find them by.
     // Generic names say nothing of the control; each is told beside it.
     QLabel* titre_chinois = nullptr;
     QLabel* Label31 = nullptr;        // the romanised title, "Hanyu Shuiping Kaoshi"
@@ -103,71 +157,10 @@ public:
     // The review of finished sections: the "Corrigé" menu before "?".
     ReviewMenu* corrige = nullptr;
 
-public slots:
-    void FormCreate();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
-    void menu_section1Click();
-    void menu_section2Click();
-    void menu_section3Click();
-    void precedentClick();
-    void menu_precClick();
-    void suivantClick();
-    void menu_suivClick();
-    void Timer1Timer();
-    void terminerClick();
-    void menu_termClick();
-    void menu_initClick();
-    void QuitterClick();
-    void Aproposde1Click();
-    void Reponse_A(RadioOption* sender);
-    void Reponse_B(RadioOption* sender);
-    void Reponse_C(RadioOption* sender);
-    void Reponse_D(RadioOption* sender);
-    // The candidate chose paper `numero` in the "Épreuve" menu.
-    void choose_paper(int numero);
-
-public:
-    // The 560 answer options, question by question, A to D, and the 83 clip
-    // players in creation order.
-    const std::vector<RadioOption*>& answer_options() const { return options_; }
-    const std::vector<ClipPlayer*>& clip_players() const { return players_; }
-
-private:
-    void build_home_screen(QWidget* client);
-    void build_menu_bar();
-    void bind_events();
-    void bind_answer_options();
-    void set_tab_order();
-    void screen_changed();
-    void build_paper_menu();
-    void show_paper(int numero, std::shared_ptr<const catalogue> questions, std::vector<ClipPlayer*> players);
-
-    PageSet* page_set(int section) const;
-    QPushButton* button_of(button b) const;
-    QAction* menu_item_of(menu_item m) const;
-    BevelPanel* panel_of(panel p) const;
-
-    // window_controls
-    void select_first_page(int section) override;
-    void select_next_page(int section) override;
-    void select_previous_page(int section) override;
-    void set_page_set_visible(int section, bool visible) override;
-    void uncheck_all_options() override;
-    void set_status_text(status_panel p, const QString& text) override;
-    void set_button_visible(button b, bool visible) override;
-    void set_button_enabled(button b, bool enabled) override;
-    void set_menu_item_visible(menu_item m, bool visible) override;
-    void set_menu_item_enabled(menu_item m, bool enabled) override;
-    void set_panel_text(panel p, const QString& text) override;
-    void start_timer() override;
-    void stop_timer() override;
-
     engine examen{*this}; // the test being sat: its state and its steps
     audio::audio_service& audio_;
     int paper_ = 1;
-    std::shared_ptr<const catalogue> questions_; // until the pages are built; the review keeps it too
+    std::shared_ptr<const catalogue> questions_; // until the pages are built
     std::vector<RadioOption*> options_;
     std::vector<ClipPlayer*> players_;
     QList<QWidget*> section_orders_[3];

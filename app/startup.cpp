@@ -144,7 +144,7 @@ int run_program(QApplication& application, startup_preparation& preparation)
     // What the first frame does not show is made right after it: the
     // question pages, the About box and the program's icon.
     new after_first_frame(form1.get(), [&application, form = form1.get()] {
-        form->ensure_pages();
+        form->ensurePages();
         form->setAboutBox(new TForm2(form));
         application.setWindowIcon(program_icon());
         mark_startup_phase("completed");

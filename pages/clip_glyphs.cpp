@@ -126,11 +126,6 @@ const QImage& find_in(const std::map<QString, QImage>& images, const QString& na
 
 } // namespace
 
-const QImage& clip_glyph(const QString& name)
-{
-    return find_in(glyphs(), name);
-}
-
 const QImage& clip_glyph_for_drawing(const QString& name)
 {
     return find_in(drawable_glyphs(), name);

@@ -10,7 +10,3 @@
 // The bitmap of that name ready to paint: olive pixels are transparent; a
 // null image for an unknown name.
 const QImage& clip_glyph_for_drawing(const QString& name);
-
-// Test hook: the bitmap as drawn, indexed (Format_Indexed8, 16-colour table)
-// with olive (128, 128, 0) as its background; a null image for an unknown name.
-const QImage& clip_glyph(const QString& name);

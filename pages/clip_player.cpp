@@ -128,7 +128,7 @@ void ClipPlayer::pause()
     }
 }
 
-void ClipPlayer::back_to_start()
+void ClipPlayer::backToStart()
 {
     require_device();
     last_error_ = service_.seek_to_start(device_id_);
@@ -136,7 +136,7 @@ void ClipPlayer::back_to_start()
 
 void ClipPlayer::click(ClipButton button)
 {
-    if (!is_available(button))
+    if (!isAvailable(button))
         return;
     set_focused(button);
     press(button);
@@ -163,7 +163,7 @@ void ClipPlayer::press(ClipButton button)
             pause();
             break;
         case ClipButton::BackToStart:
-            back_to_start();
+            backToStart();
             break;
         }
         update_availability(button);
@@ -226,12 +226,12 @@ bool ClipPlayer::event(QEvent* e)
     return QWidget::event(e);
 }
 
-QRect ClipPlayer::button_bounds(ClipButton button) const
+QRect ClipPlayer::buttonBounds(ClipButton button) const
 {
     return {index(button) * (button_width_ - 1), 0, button_width_, height()};
 }
 
-QSize ClipPlayer::fitted_size(QSize wanted)
+QSize ClipPlayer::fittedSize(QSize wanted)
 {
     const int width = std::max(minimum_width, wanted.width());
     const int step = width - 1 - (width - 1) % button_count;
@@ -250,7 +250,7 @@ QSize ClipPlayer::minimumSizeHint() const
 
 void ClipPlayer::resizeEvent(QResizeEvent* e)
 {
-    const QSize fitted = fitted_size(size());
+    const QSize fitted = fittedSize(size());
     if (fitted != size()) {
         resize(fitted);
         return;
@@ -270,7 +270,7 @@ void ClipPlayer::paintEvent(QPaintEvent*)
 
 void ClipPlayer::paint_button(QPainter& painter, ClipButton button) const
 {
-    const QRect r = button_bounds(button);
+    const QRect r = buttonBounds(button);
     const bool pushed = pressed_ && down_ && current_ == button;
     const int left = r.left() + 1, top = 1, right = r.right() - 1, bottom = r.bottom() - 1;
 
@@ -291,7 +291,7 @@ void ClipPlayer::paint_button(QPainter& painter, ClipButton button) const
     }
 
     const int shift = pushed ? 1 : 0;
-    const QImage& glyph = clip_glyph_for_drawing(glyph_name(button, is_available(button)));
+    const QImage& glyph = clip_glyph_for_drawing(glyph_name(button, isAvailable(button)));
     painter.drawImage(r.left() + button_width_ / 2 - glyph.width() / 2 + shift,
                       height() / 2 - glyph.height() / 2 + shift, glyph);
 
@@ -306,13 +306,13 @@ void ClipPlayer::mousePressEvent(QMouseEvent* e)
         return;
     const int x = e->position().toPoint().x();
     for (int i = 0; i < button_count; ++i) {
-        const QRect r = button_bounds(button_at(i));
+        const QRect r = buttonBounds(button_at(i));
         // A button owns its span including its right border column, which it
         // shares with its neighbour: a click there goes to the left button.
         if (x < r.left() || x > r.right())
             continue;
         const ClipButton button = button_at(i);
-        if (!is_available(button))
+        if (!isAvailable(button))
             return;
         current_ = button;
         set_focused(button);
@@ -360,7 +360,7 @@ void ClipPlayer::keyPressEvent(QKeyEvent* e)
             set_focused(button_at(i + 1));
         return;
     case Qt::Key_Space:
-        if (is_available(focused_))
+        if (isAvailable(focused_))
             press(focused_);
         return;
     case Qt::Key_Up:

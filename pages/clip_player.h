@@ -41,28 +41,20 @@ public:
     // "No MCI device open") on a strip without a device.
     void play();
     void pause();
-    void back_to_start();
+    void backToStart();
 
     // A mouse click on the button: nothing when it is unavailable; otherwise
     // it takes the strip's focus mark and does its action.
     void click(ClipButton button);
 
-    bool is_available(ClipButton button) const { return available_[index(button)]; }
-    ClipButton focused_button() const { return focused_; }
+    bool isAvailable(ClipButton button) const { return available_[index(button)]; }
+    ClipButton focusedButton() const { return focused_; }
     // The button's span; neighbours share their border column.
-    QRect button_bounds(ClipButton button) const;
-
-    // Test hooks: what the strip holds, read by nothing else.
-    const QString& file_name() const { return file_name_; }
-    bool opened() const { return opened_; }
-    audio::device_id device_id() const { return device_id_; }
-    audio::error_code last_error() const { return last_error_; }
-    bool can_play() const { return can_play_; }
-    int button_width() const { return button_width_; }
+    QRect buttonBounds(ClipButton button) const;
 
     // The size a strip given `wanted` takes: the largest width of the form
     // n x (button width - 1) + 1 not above the wanted one, within the minimum.
-    static QSize fitted_size(QSize wanted);
+    static QSize fittedSize(QSize wanted);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

@@ -28,7 +28,7 @@ public:
     {
         if (!player_)
             return {};
-        const QRect r = player_->button_bounds(button_);
+        const QRect r = player_->buttonBounds(button_);
         return {player_->mapToGlobal(r.topLeft()), r.size()};
     }
 
@@ -38,8 +38,8 @@ public:
         if (!player_)
             return s;
         s.focusable = true;
-        s.disabled = !player_->isEnabled() || !player_->is_available(button_);
-        s.focused = player_->hasFocus() && player_->focused_button() == button_;
+        s.disabled = !player_->isEnabled() || !player_->isAvailable(button_);
+        s.focused = player_->hasFocus() && player_->focusedButton() == button_;
         s.invisible = !player_->isVisible();
         return s;
     }
@@ -84,14 +84,14 @@ public:
     {
         const QPoint local = player()->mapFromGlobal(QPoint(x, y));
         for (int i = 0; i < ClipPlayer::button_count; ++i)
-            if (player()->button_bounds(static_cast<ClipButton>(i)).contains(local))
+            if (player()->buttonBounds(static_cast<ClipButton>(i)).contains(local))
                 return child(i);
         return nullptr;
     }
 
     QAccessibleInterface* focusChild() const override
     {
-        return player()->hasFocus() ? child(static_cast<int>(player()->focused_button())) : nullptr;
+        return player()->hasFocus() ? child(static_cast<int>(player()->focusedButton())) : nullptr;
     }
 
 private:
@@ -141,7 +141,7 @@ bool show_button_tooltip(ClipPlayer* player, const QHelpEvent* request)
 {
     for (int i = 0; i < ClipPlayer::button_count; ++i) {
         const auto button = static_cast<ClipButton>(i);
-        const QRect bounds = player->button_bounds(button);
+        const QRect bounds = player->buttonBounds(button);
         if (bounds.contains(request->pos())) {
             QToolTip::showText(request->globalPos(), clip_button_name(button), player, bounds);
             return true;

@@ -32,23 +32,10 @@ void register_standard_picture_formats()
                              QStringLiteral("JPEG Image File"), jpeg_read_size, jpeg_decode, jpeg_check});
 }
 
-const std::vector<picture_format>& registered_picture_formats()
-{
-    return registry();
-}
-
 std::optional<picture_format> picture_format_by_kind(const QString& kind)
 {
     for (const auto& format : registry())
         if (format.kind == kind)
-            return format;
-    return std::nullopt;
-}
-
-std::optional<picture_format> picture_format_by_extension(const QString& extension)
-{
-    for (const auto& format : registry())
-        if (format.extensions.contains(extension, Qt::CaseInsensitive))
             return format;
     return std::nullopt;
 }

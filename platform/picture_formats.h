@@ -32,11 +32,8 @@ void register_picture_format(const picture_format& format);
 // Registering them again changes nothing.
 void register_standard_picture_formats();
 
-// Test hook: every format registered, in the order of registration.
-const std::vector<picture_format>& registered_picture_formats();
+// The format registered under that kind; none when there is none.
 std::optional<picture_format> picture_format_by_kind(const QString& kind);
-// Extension without the dot, any case.
-std::optional<picture_format> picture_format_by_extension(const QString& extension);
 
 // A picture of a registered format. Reading it reads the header for the size;
 // decoding happens on request.

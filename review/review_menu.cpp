@@ -32,7 +32,7 @@ void ReviewMenu::sync(bool section_running)
     }
 }
 
-void ReviewMenu::use_paper(std::shared_ptr<const catalogue> questions)
+void ReviewMenu::usePaper(std::shared_ptr<const catalogue> questions)
 {
     for (int n = 1; n <= 3; ++n)
         if (ReviewWindow* open_window = window(n))

@@ -32,7 +32,7 @@ public:
     // pages were built from: every review window closes, and the next one
     // shows that paper. The menu and its windows share the catalogue, so it
     // lives as long as any of them reads it.
-    void use_paper(std::shared_ptr<const catalogue> questions);
+    void usePaper(std::shared_ptr<const catalogue> questions);
 
     QMenu* menu() const { return menu_; }
     QAction* item(int section) const { return items_[static_cast<std::size_t>(section - 1)]; }

@@ -2,13 +2,16 @@
 // Builds the program's windows as start-up does, for tests that drive them
 // through real widgets: fonts, picture formats, the main window and its About
 // box, run from the build folder where the recordings are, on the built-in
-// catalogue.
+// catalogue. A test class opens the windows in its init() and closes them in
+// its cleanup(), so that every test function starts on a fresh window.
 
 #include "about/Aproposde.h"
 #include "about/emblem.h"
 #include "app/hsk.h"
 #include "app/startup.h"
+#include "audio_spy.h"
 #include "content/catalogue.h"
+#include "main_window_driver.h"
 #include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
 
@@ -16,30 +19,32 @@
 #include <QtTest>
 #include <memory>
 
-// The paper the candidate sits, as the "Épreuve" menu shows it: its checked item, from 1.
-inline int checked_paper(const TForm1& f)
-{
-    for (std::size_t i = 0; i < f.menu_epreuve.size(); ++i)
-        if (f.menu_epreuve[i]->isChecked())
-            return static_cast<int>(i + 1);
-    return 0;
-}
-
-struct app_fixture {
-    audio::openal_audio_service audio;
+class main_window_fixture {
+protected:
+    audio::openal_audio_service openal; // the real service, null device in the tests
+    audio_spy audio{openal};
     std::unique_ptr<TForm1> form;
     TForm2* about = nullptr;
+    main_window_driver f; // the window's controls, by name
 
-    app_fixture()
+    void open_window()
     {
         QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR));
         register_standard_picture_formats();
         install_fonts();
         QApplication::setWindowIcon(program_icon());
         form = std::make_unique<TForm1>(catalogue::load(), audio);
-        form->ensure_pages();
+        form->ensurePages();
         about = new TForm2(form.get());
         form->setAboutBox(about);
+        f = main_window_driver(*form);
+    }
+
+    void close_window()
+    {
+        f = main_window_driver();
+        about = nullptr;
+        form.reset();
     }
 
     // Shows the main window and waits until it is active, as the event loop's
@@ -50,4 +55,7 @@ struct app_fixture {
         form->activateWindow();
         return QTest::qWaitForWindowActive(form.get());
     }
+
+    // The About box's OK button.
+    QPushButton* about_ok() const { return about->findChild<QPushButton*>(QStringLiteral("Button1")); }
 };

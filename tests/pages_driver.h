@@ -3,7 +3,7 @@
 // question and brings its page (and sub-page) into view with the navigation
 // button and the sub-page tabs.
 
-#include "app/hsk.h"
+#include "main_window_driver.h"
 #include "pages/clip_player.h"
 #include "platform/focus_holder.h"
 #include "platform/page_set.h"
@@ -12,12 +12,6 @@
 
 #include <QTabBar>
 #include <QtTest>
-
-// Option `letter` (0 = A … 3 = D) of question q.
-inline RadioOption* option_of(const TForm1& f, int q, int letter)
-{
-    return f.answer_options().at(static_cast<std::size_t>((q - 1) * 4 + letter));
-}
 
 // The page set of the given level that holds a widget: the section's own
 // (TopLevel), the outermost, or the sub-page set of a reading page (Nested),
@@ -44,12 +38,12 @@ inline int page_index_of(PageSet* set, QWidget* w)
 
 // Clicks "Question suivante >>" until the page holding w is shown, then the
 // tab of its sub-page if it has one.
-inline void bring_into_view(TForm1& f, QWidget* w)
+inline void bring_into_view(const main_window_driver& f, QWidget* w)
 {
     PageSet* set = set_of(w, PageSet::Level::TopLevel);
     const int page = page_index_of(set, w);
     for (int guard = 0; set->currentIndex() != page && guard < 50; ++guard)
-        QTest::mouseClick(f.suivant, Qt::LeftButton);
+        QTest::mouseClick(f.suivant(), Qt::LeftButton);
     if (PageSet* sub = set_of(w, PageSet::Level::Nested)) {
         const int index = page_index_of(sub, w);
         if (sub->currentIndex() != index)

@@ -28,28 +28,29 @@ void act(QObject* object, const QString& action)
 const QString toggle = QAccessibleActionInterface::toggleAction();
 const QString press = QAccessibleActionInterface::pressAction();
 
-QAccessibleInterface* focus_holder_of(const TForm1& f, int numero)
+QAccessibleInterface* focus_holder_of(const main_window_driver& f, int numero)
 {
-    return iface(option_of(f, numero, 0)->parentWidget()->findChild<FocusHolder*>());
+    return iface(f.option(numero, 0)->parentWidget()->findChild<FocusHolder*>());
 }
 
 QString without_ampersand(QString caption) { return caption.remove(u'&'); }
 }
 
-class Accessibility : public QObject {
+class Accessibility : public QObject, main_window_fixture {
     Q_OBJECT
 private slots:
+    void init() { open_window(); }
+    void cleanup() { close_window(); }
+
     void option_actions_answer_through_the_click_path()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        QTest::mouseClick(f.Button2, Qt::LeftButton); // section 2, questions 51 to 90
+        QVERIFY(show());
+        QTest::mouseClick(f.Button2(), Qt::LeftButton); // section 2, questions 51 to 90
         int reported = 0;
         for (RadioOption* o : f.answer_options())
             connect(o, &RadioOption::checkedByUser, this, [&] { ++reported; });
 
-        RadioOption* c51 = option_of(f, 51, 2);
+        RadioOption* c51 = f.option(51, 2);
         QAccessibleInterface* c = iface(c51);
         QCOMPARE(c->role(), QAccessible::RadioButton);
         QCOMPARE(c->text(QAccessible::Name), c51->text());
@@ -58,9 +59,9 @@ private slots:
 
         act(c51, toggle);
         QVERIFY(c->state().checked);
-        QCOMPARE(f.state().reponse[51], 3);
+        QCOMPARE(f.answer(51), 3);
         QCOMPARE(reported, 1);
-        QCOMPARE(f.StatusBar->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
+        QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
         QCOMPARE(QApplication::focusWidget(), c51); // as a click: the option takes the focus
 
         // On the checked option, neither action records anything new.
@@ -70,24 +71,22 @@ private slots:
         QCOMPARE(reported, 1);
 
         // Another option of the question takes the answer from it; one answer still.
-        act(option_of(f, 51, 0), press);
-        QVERIFY(!c->state().checked && iface(option_of(f, 51, 0))->state().checked);
-        QCOMPARE(f.state().reponse[51], 1);
+        act(f.option(51, 0), press);
+        QVERIFY(!c->state().checked && iface(f.option(51, 0))->state().checked);
+        QCOMPARE(f.answer(51), 1);
         QCOMPARE(reported, 2);
-        QCOMPARE(f.StatusBar->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
+        QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
     }
 
     void what_the_pages_tell()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
         const catalogue content = catalogue::load();
 
         // Every picture strip carries its four drawings' descriptions, and
         // each option its own drawing's.
         for (int numero = 1; numero <= 15; ++numero) {
             const question& q = *question_by_number(content, numero).question;
-            const QWidget* page = f.Section1->widget(numero - 1);
+            const QWidget* page = f.Section1()->widget(numero - 1);
             QLabel* strip = nullptr;
             for (QLabel* label : page->findChildren<QLabel*>())
                 if (!label->pixmap().isNull())
@@ -97,25 +96,25 @@ private slots:
             const QString alternative = iface(strip)->text(QAccessible::Name);
             QVERIFY(alternative.startsWith(QStringLiteral("A : ")) && alternative.contains(QStringLiteral(" D : ")));
             QCOMPARE(alternative, picture_alternative(q));
-            QCOMPARE(iface(option_of(f, numero, 3))->text(QAccessible::Description), q.dessins[3]);
+            QCOMPARE(iface(f.option(numero, 3))->text(QAccessible::Description), q.dessins[3]);
         }
 
         // Options name their question where a page holds several.
-        QCOMPARE(iface(option_of(f, 44, 1))->text(QAccessible::Description), QStringLiteral("Question 44"));
-        QVERIFY(iface(option_of(f, 95, 0))->text(QAccessible::Description).startsWith(QStringLiteral("Question 95 : ")));
-        QVERIFY(iface(option_of(f, 55, 0))->text(QAccessible::Description).isEmpty());
+        QCOMPARE(iface(f.option(44, 1))->text(QAccessible::Description), QStringLiteral("Question 44"));
+        QVERIFY(iface(f.option(95, 0))->text(QAccessible::Description).startsWith(QStringLiteral("Question 95 : ")));
+        QVERIFY(iface(f.option(55, 0))->text(QAccessible::Description).isEmpty());
 
         // A focus holder is a named grouping that offers nothing to press.
-        QAccessibleInterface* holder = iface(option_of(f, 51, 0)->parentWidget()->findChild<FocusHolder*>());
+        QAccessibleInterface* holder = iface(f.option(51, 0)->parentWidget()->findChild<FocusHolder*>());
         QCOMPARE(holder->role(), QAccessible::Grouping);
         QCOMPARE(holder->text(QAccessible::Name), QStringLiteral("Question 51"));
         QVERIFY(!holder->actionInterface()->actionNames().contains(press));
 
         // The three start buttons share their caption, not their description.
-        QCOMPARE(iface(f.Button1)->text(QAccessible::Description), QStringLiteral("1 - Compréhension orale"));
+        QCOMPARE(iface(f.Button1())->text(QAccessible::Description), QStringLiteral("1 - Compréhension orale"));
 
         // A passage box is read-only text that gives its whole passage.
-        auto* passage = option_of(f, 111, 0)->parentWidget()->findChild<PassageBox*>();
+        auto* passage = f.option(111, 0)->parentWidget()->findChild<PassageBox*>();
         QAccessibleInterface* box = iface(passage);
         QCOMPARE(box->text(QAccessible::Name), QStringLiteral("Texte"));
         QVERIFY(box->state().readOnly);
@@ -129,26 +128,24 @@ private slots:
     // sub-page), what the question asks is read too.
     void stems_are_read_with_their_questions()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
         const catalogue content = catalogue::load();
         const QString stem76 = question_by_number(content, 76).question->enonce;
         QVERIFY(stem76.contains(u'＿'));
         QCOMPARE(focus_holder_of(f, 76)->text(QAccessible::Name), QStringLiteral("Question 76"));
         QCOMPARE(focus_holder_of(f, 76)->text(QAccessible::Description), stem76);
-        QCOMPARE(iface(option_of(f, 76, 0))->text(QAccessible::Description), stem76);
+        QCOMPARE(iface(f.option(76, 0))->text(QAccessible::Description), stem76);
         const QString stem111 = question_by_number(content, 111).question->enonce;
-        QCOMPARE(iface(option_of(f, 111, 2))->text(QAccessible::Description), stem111);
-        QCOMPARE(iface(option_of(f, 111, 0)->parentWidget()->findChild<PassageBox*>())->text(QAccessible::Description),
+        QCOMPARE(iface(f.option(111, 2))->text(QAccessible::Description), stem111);
+        QCOMPARE(iface(f.option(111, 0)->parentWidget()->findChild<PassageBox*>())->text(QAccessible::Description),
                  stem111);
         QCOMPARE(focus_holder_of(f, 51)->text(QAccessible::Description),
                  QStringLiteral("Sélectionnez parmi ces 4 choix l'unique phrase correcte"));
 
         // Several questions on a page: the question's number, then its stem.
         const QString stem112 = question_by_number(content, 112).question->enonce;
-        QCOMPARE(iface(option_of(f, 112, 1))->text(QAccessible::Description), "Question 112 : " + stem112);
+        QCOMPARE(iface(f.option(112, 1))->text(QAccessible::Description), "Question 112 : " + stem112);
         QCOMPARE(focus_holder_of(f, 112)->text(QAccessible::Description), stem112);
-        QAccessibleInterface* sub_page = iface(option_of(f, 112, 0)->parentWidget());
+        QAccessibleInterface* sub_page = iface(f.option(112, 0)->parentWidget());
         QCOMPARE(sub_page->text(QAccessible::Name), QStringLiteral("Question 112"));
         QCOMPARE(sub_page->text(QAccessible::Description), stem112);
 
@@ -164,81 +161,76 @@ private slots:
     // navigation buttons read in words. Captions stay as they are.
     void results_and_time_are_told()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         QCOMPARE(engine::time_left_in_words(2100), QStringLiteral("Temps restant : 35 minutes"));
         QCOMPARE(engine::time_left_in_words(61), QStringLiteral("Temps restant : 1 minute 1 seconde"));
         QCOMPARE(engine::time_left_in_words(59), QStringLiteral("Temps restant : 59 secondes"));
         QCOMPARE(engine::time_left_in_words(0), QStringLiteral("Temps restant : 0 seconde"));
 
-        QTest::mouseClick(f.Button2, Qt::LeftButton);
-        QCOMPARE(iface(f.precedent)->text(QAccessible::Name), QStringLiteral("Question précédente"));
-        QCOMPARE(iface(f.suivant)->text(QAccessible::Name), QStringLiteral("Question suivante"));
-        QCOMPARE(f.suivant->text(), QStringLiteral("Question suivante >>"));
-        QCOMPARE(iface(f.StatusBar)->role(), QAccessible::StatusBar);
-        f.Timer1Timer();
-        QCOMPARE(f.StatusBar->text(2), QStringLiteral("Temps restant : 39'59\""));
-        QCOMPARE(iface(f.StatusBar->panel(2))->text(QAccessible::Name), QStringLiteral("Temps restant : 39 minutes 59 secondes"));
+        QTest::mouseClick(f.Button2(), Qt::LeftButton);
+        QCOMPARE(iface(f.precedent())->text(QAccessible::Name), QStringLiteral("Question précédente"));
+        QCOMPARE(iface(f.suivant())->text(QAccessible::Name), QStringLiteral("Question suivante"));
+        QCOMPARE(f.suivant()->text(), QStringLiteral("Question suivante >>"));
+        QCOMPARE(iface(f.StatusBar())->role(), QAccessible::StatusBar);
+        form->Timer1Timer();
+        QCOMPARE(f.StatusBar()->text(2), QStringLiteral("Temps restant : 39'59\""));
+        QCOMPARE(iface(f.StatusBar()->panel(2))->text(QAccessible::Name), QStringLiteral("Temps restant : 39 minutes 59 secondes"));
 
         // The result is text that a change event can carry (headless, Qt
         // sends no event: tools/check_accessibility.sh hears it on the bus).
-        act(option_of(f, 51, f.state().solution[51] - 1), press);
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
-        QCOMPARE(f.score2->text(), engine::percentage_text(1, 40));
-        QAccessibleInterface* result = iface(f.score2);
+        act(f.option(51, f.key(51) - 1), press);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
+        QCOMPARE(f.score2()->text(), engine::percentage_text(1, 40));
+        QAccessibleInterface* result = iface(f.score2());
         QAccessibleTextInterface* text = result->textInterface();
         QVERIFY(text);
-        QCOMPARE(text->text(0, text->characterCount()), f.score2->text());
-        QCOMPARE(result->text(QAccessible::Name), f.score2->text());
+        QCOMPARE(text->text(0, text->characterCount()), f.score2()->text());
+        QCOMPARE(result->text(QAccessible::Name), f.score2()->text());
         QCOMPARE(result->text(QAccessible::Description), QStringLiteral("Score de la section 2"));
-        QCOMPARE(iface(f.StatusBar->panel(2))->text(QAccessible::Name), QString());
+        QCOMPARE(iface(f.StatusBar()->panel(2))->text(QAccessible::Name), QString());
     }
 
     void roles_and_names()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        QCOMPARE(iface(app.about->findChild<QLabel*>(QStringLiteral("Image1")))->text(QAccessible::Name),
+        QVERIFY(show());
+        QCOMPARE(iface(about->findChild<QLabel*>(QStringLiteral("Image1")))->text(QAccessible::Name),
                  QStringLiteral("Parvolis"));
 
         // The home screen's rows are read top down.
-        QAccessibleInterface* client = iface(f.centralWidget());
-        QVERIFY(client->indexOfChild(iface(f.Panel1)) < client->indexOfChild(iface(f.Panel7)));
-        QVERIFY(client->indexOfChild(iface(f.Panel7)) < client->indexOfChild(iface(f.Panel2)));
+        QAccessibleInterface* client = iface(form->centralWidget());
+        QVERIFY(client->indexOfChild(iface(f.Panel1())) < client->indexOfChild(iface(f.Panel7())));
+        QVERIFY(client->indexOfChild(iface(f.Panel7())) < client->indexOfChild(iface(f.Panel2())));
 
         // Only the tab of a strip that has the focus is focused.
         const auto focused_tabs = [&] {
             int count = 0;
-            for (PageSet* set : f.findChildren<PageSet*>())
+            for (PageSet* set : form->findChildren<PageSet*>())
                 for (int i = 0; i < set->count(); ++i)
                     count += iface(set->tabBar())->child(i)->state().focused ? 1 : 0;
             return count;
         };
         QCOMPARE(focused_tabs(), 0);
-        QTest::mouseClick(f.Button1, Qt::LeftButton);
-        f.Section1->tabBar()->setFocus();
-        QAccessibleInterface* strip = iface(f.Section1->tabBar());
+        QTest::mouseClick(f.Button1(), Qt::LeftButton);
+        f.Section1()->tabBar()->setFocus();
+        QAccessibleInterface* strip = iface(f.Section1()->tabBar());
         QCOMPARE(focused_tabs(), 1);
         QVERIFY(strip->child(0)->state().focused && strip->child(0)->state().selected);
         QCOMPARE(strip->child(1)->text(QAccessible::Name), QStringLiteral("Question 2"));
         strip->child(1)->actionInterface()->doAction(press);
-        QCOMPARE(f.Section1->currentIndex(), 1);
+        QCOMPARE(f.Section1()->currentIndex(), 1);
         QVERIFY(strip->child(1)->state().focused && !strip->child(0)->state().selected);
-        QCOMPARE(strip->childCount(), f.Section1->count() + 2); // and the two scroll arrows
-        QCOMPARE(strip->child(f.Section1->count())->text(QAccessible::Name), QStringLiteral("Onglets précédents"));
+        QCOMPARE(strip->childCount(), f.Section1()->count() + 2); // and the two scroll arrows
+        QCOMPARE(strip->child(f.Section1()->count())->text(QAccessible::Name), QStringLiteral("Onglets précédents"));
     }
 
     // Qt's own texts read French, whatever the user's language.
     void stock_texts_are_french()
     {
-        app_fixture app;
         install_french_translations(*qApp);
         QMessageBox box(QMessageBox::Question, QStringLiteral("Parvolis"), QString(), QMessageBox::Yes | QMessageBox::No);
         QCOMPARE(without_ampersand(box.button(QMessageBox::Yes)->text()), QStringLiteral("Oui"));
         QCOMPARE(without_ampersand(box.button(QMessageBox::No)->text()), QStringLiteral("Non"));
-        std::unique_ptr<QMenu> menu(option_of(*app.form, 111, 0)->parentWidget()->findChild<PassageBox*>()->createStandardContextMenu());
+        std::unique_ptr<QMenu> menu(f.option(111, 0)->parentWidget()->findChild<PassageBox*>()->createStandardContextMenu());
         QStringList captions;
         for (QAction* action : menu->actions())
             captions << without_ampersand(action->text()).section(u'\t', 0, 0);

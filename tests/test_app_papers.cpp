@@ -17,23 +17,24 @@
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTreeWidget>
 
 #include <ctime>
 
 namespace {
-bool offered(const TForm1& f) { return f.Epreuve->menuAction()->isEnabled(); }
+bool offered(const main_window_driver& f) { return f.Epreuve()->menuAction()->isEnabled(); }
 
-QString checked_items(const TForm1& f)
+QString checked_items(const main_window_driver& f)
 {
     QString out;
-    for (QAction* item : f.menu_epreuve)
+    for (QAction* item : f.menu_epreuve())
         out += item->isChecked() ? u'1' : u'0';
     return out;
 }
 
 // Chooses paper n in the menu and answers the message box that may follow
 // with `answer`; returns the box's text, empty when none showed.
-QString choose(TForm1& f, int n, QMessageBox::StandardButton answer = QMessageBox::Yes)
+QString choose(const main_window_driver& f, int n, QMessageBox::StandardButton answer = QMessageBox::Yes)
 {
     QString asked;
     QTimer watcher;
@@ -45,7 +46,7 @@ QString choose(TForm1& f, int n, QMessageBox::StandardButton answer = QMessageBo
         }
     });
     watcher.start(10);
-    f.menu_epreuve.at(static_cast<std::size_t>(n - 1))->trigger();
+    f.menu_epreuve().at(static_cast<std::size_t>(n - 1))->trigger();
     return asked;
 }
 
@@ -77,27 +78,50 @@ double cpu_ms()
 }
 
 int key_of(int paper, int q) { return paper_table().at(static_cast<std::size_t>(paper - 1)).cle[q - 1] - 'A' + 1; }
+
+// The key of finished section n as its review window lists it, letter by
+// letter, and the same questions' key in paper `paper`.
+QString key_in_review(const main_window_driver& f, int n)
+{
+    f.corrige()->item(n)->trigger();
+    QString letters;
+    if (ReviewWindow* w = f.corrige()->window(n)) {
+        auto* list = w->findChild<QTreeWidget*>(QStringLiteral("questions"));
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            letters += list->topLevelItem(i)->text(2);
+        w->close();
+    }
+    return letters;
+}
+QString key_letters(int paper, int n)
+{
+    QString letters;
+    for (int q = section(n).premiere_question; q <= section(n).derniere_question; ++q)
+        letters += QChar(u'@' + key_of(paper, q));
+    return letters;
+}
 }
 
-class Papers : public QObject {
+class Papers : public QObject, main_window_fixture {
     Q_OBJECT
 private slots:
+    void init() { open_window(); }
+    void cleanup() { close_window(); }
+
     void menu_offered_on_the_home_screen_only()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        QCOMPARE(f.MainMenu1->actions().at(1), f.Epreuve->menuAction()); // between "Fichier" and "Test"
-        QCOMPARE(checked_paper(f), 1);
+        QVERIFY(show());
+        QCOMPARE(f.MainMenu1()->actions().at(1), f.Epreuve()->menuAction()); // between "Fichier" and "Test"
+        QCOMPARE(f.checked_paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
         QVERIFY(offered(f));
-        f.Button2->click();
+        f.Button2()->click();
         QVERIFY(!offered(f));
         QCOMPARE(choose(f, 2), QString()); // not even asked
-        QCOMPARE(checked_paper(f), 1);
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
+        QCOMPARE(f.checked_paper(), 1);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
         QVERIFY(offered(f));
-        f.menu_init->trigger();
+        f.menu_init()->trigger();
         QVERIFY(offered(f));
     }
 
@@ -105,11 +129,9 @@ private slots:
     // paper's pages, players, key and title, and back again.
     void switching_brings_the_chosen_paper()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         const QString stem1 = first_stem(1), stem2 = first_stem(2);
-        QVERIFY(shows_text(f.Section2, stem1));
+        QVERIFY(shows_text(f.Section2(), stem1));
 
         QElapsedTimer clock;
         clock.start();
@@ -117,33 +139,39 @@ private slots:
         QCOMPARE(choose(f, 2), QString());
         const qint64 to_paper2 = clock.elapsed();
         const double cpu_to_paper2 = cpu_ms() - cpu_start;
-        QCOMPARE(checked_paper(f), 2);
+        QCOMPARE(f.checked_paper(), 2);
         QCOMPARE(checked_items(f), QStringLiteral("01"));
-        QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire - Épreuve 2"));
-        QVERIFY(shows_text(f.Section2, stem2));
-        QVERIFY(stem1 == stem2 || !shows_text(f.Section2, stem1));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire - Épreuve 2"));
+        QVERIFY(shows_text(f.Section2(), stem2));
+        QVERIFY(stem1 == stem2 || !shows_text(f.Section2(), stem1));
         QCOMPARE(f.answer_options().size(), 560u);
         QCOMPARE(f.clip_players().size(), 83u);
         for (ClipPlayer* player : f.clip_players())
-            QVERIFY2(player->opened() && player->file_name().startsWith(QLatin1String("ressources/epreuve2/")),
-                     qPrintable(player->file_name()));
-        for (int q = 1; q <= question_count; ++q)
-            QCOMPARE(f.state().solution[q], key_of(2, q));
+            QVERIFY2(audio.file_of(player).startsWith(QLatin1String("ressources/epreuve2/")), qPrintable(audio.file_of(player)));
 
-        // The new pages work as the old ones did.
-        f.Button2->click();
-        QTest::mouseClick(option_of(f, 51, key_of(2, 51) - 1), Qt::LeftButton);
-        QCOMPARE(f.state().reponse[51], key_of(2, 51));
+        // The new pages work as the old ones did, on the new key.
+        f.Button2()->click();
+        QTest::mouseClick(f.option(51, key_of(2, 51) - 1), Qt::LeftButton);
+        QCOMPARE(f.answer(51), key_of(2, 51));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        QCOMPARE(f.score2->text(), QStringLiteral("2.5%"));
+        QCOMPARE(f.score2()->text(), QStringLiteral("2.5%"));
+        for (QPushButton* start : {f.Button1(), f.Button3()}) {
+            start->click();
+            QTest::mouseClick(f.terminer(), Qt::LeftButton);
+        }
+        for (int n = 1; n <= 3; ++n)
+            QCOMPARE(key_in_review(f, n), key_letters(2, n));
 
         clock.restart();
         QVERIFY(!choose(f, 1).isEmpty());
         const qint64 to_paper1 = clock.elapsed();
-        QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
-        QVERIFY(shows_text(f.Section2, stem1));
-        QVERIFY(f.clip_players().front()->file_name().startsWith(QLatin1String("ressources/Q")));
-        QCOMPARE(f.state().solution[51], key_of(1, 51));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QVERIFY(shows_text(f.Section2(), stem1));
+        QVERIFY(audio.file_of(f.clip_players().front()).startsWith(QLatin1String("ressources/Q")));
+        f.Button2()->click();
+        QTest::mouseClick(f.option(51, key_of(1, 51) - 1), Qt::LeftButton);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
+        QCOMPARE(f.score2()->text(), QStringLiteral("2.5%"));
         qInfo("switch to paper 2: %lld ms (processor %.0f ms), back to paper 1 (confirmation answered at once): %lld ms",
               to_paper2, cpu_to_paper2, to_paper1);
     }
@@ -153,48 +181,44 @@ private slots:
     // then show the new paper.
     void confirmation_before_answers_and_results_are_lost()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        f.Button1->click();
-        QTest::mouseClick(option_of(f, 1, 0), Qt::LeftButton);
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
-        f.corrige->item(1)->trigger();
-        QVERIFY(f.corrige->window(1));
+        QVERIFY(show());
+        f.Button1()->click();
+        QTest::mouseClick(f.option(1, 0), Qt::LeftButton);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
+        f.corrige()->item(1)->trigger();
+        QVERIFY(f.corrige()->window(1));
 
         QCOMPARE(choose(f, 2, QMessageBox::No),
                  QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ? | &Oui &Non"));
-        QCOMPARE(checked_paper(f), 1);
+        QCOMPARE(f.checked_paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
-        QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
-        QVERIFY(option_of(f, 1, 0)->isChecked() && f.state().reponse[1] == 1);
-        QVERIFY(!f.score1->text().isEmpty() && !f.Button1->isEnabled());
-        QVERIFY(f.corrige->window(1));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QVERIFY(f.option(1, 0)->isChecked() && f.answer(1) == 1);
+        QVERIFY(!f.score1()->text().isEmpty() && !f.Button1()->isEnabled());
+        QVERIFY(f.corrige()->window(1));
 
         QVERIFY(!choose(f, 2, QMessageBox::Yes).isEmpty());
-        QCOMPARE(checked_paper(f), 2);
-        QVERIFY(!f.corrige->window(1));
-        QVERIFY(f.score1->text().isEmpty() && f.Button1->isEnabled() && f.state().score_section[1] == -1);
-        QCOMPARE(f.state().reponse[1], 0);
+        QCOMPARE(f.checked_paper(), 2);
+        QVERIFY(!f.corrige()->window(1));
+        QVERIFY(f.score1()->text().isEmpty() && f.Button1()->isEnabled());
+        QCOMPARE(f.answer(1), 0);
         for (int q = 1; q <= 4; ++q)
-            QVERIFY(!option_of(f, 1, q - 1)->isChecked());
-        QCOMPARE(f.focusWidget(), f.Button1); // where the focus is when the window is active again
+            QVERIFY(!f.option(1, q - 1)->isChecked());
+        QCOMPARE(form->focusWidget(), f.Button1()); // where the focus is when the window is active again
 
-        f.Button1->click();
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
-        f.corrige->item(1)->trigger();
-        QVERIFY(f.corrige->window(1));
-        const QList<ClipPlayer*> heard = f.corrige->window(1)->findChildren<ClipPlayer*>();
+        f.Button1()->click();
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
+        f.corrige()->item(1)->trigger();
+        QVERIFY(f.corrige()->window(1));
+        const QList<ClipPlayer*> heard = f.corrige()->window(1)->findChildren<ClipPlayer*>();
         QVERIFY(!heard.isEmpty());
         for (ClipPlayer* player : heard)
-            QVERIFY2(player->file_name().startsWith(QLatin1String("ressources/epreuve2/")), qPrintable(player->file_name()));
+            QVERIFY2(audio.file_of(player).startsWith(QLatin1String("ressources/epreuve2/")), qPrintable(audio.file_of(player)));
     }
 
     void a_missing_recording_keeps_the_current_paper()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         // A working folder where paper 2 lacks one recording.
         QTemporaryDir folder;
         const QDir built(QStringLiteral(PARVOLIS_BUILD_DIR "/ressources"));
@@ -206,9 +230,9 @@ private slots:
                                         folder.filePath(QStringLiteral("ressources/") + sub + u'/' + clip)));
         QDir::setCurrent(folder.path());
 
-        f.Button1->click();
-        QTest::mouseClick(option_of(f, 1, 2), Qt::LeftButton);
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
+        f.Button1()->click();
+        QTest::mouseClick(f.option(1, 2), Qt::LeftButton);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
         const std::vector<ClipPlayer*> players = f.clip_players();
         QStringList reported;
         set_error_reporter([&](const AppError& error, bool) { reported << error.message(); });
@@ -218,25 +242,25 @@ private slots:
 
         QCOMPARE(reported.size(), 1);
         QVERIFY2(reported.front().contains(QLatin1String("epreuve2/Q31.mp3")), qPrintable(reported.front()));
-        QCOMPARE(checked_paper(f), 1);
+        QCOMPARE(f.checked_paper(), 1);
         QCOMPARE(checked_items(f), QStringLiteral("10"));
-        QCOMPARE(f.windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
-        QVERIFY(f.clip_players() == players && players.front()->opened());
-        QCOMPARE(f.state().reponse[1], 3);
-        QVERIFY(!f.score1->text().isEmpty());
-        QCOMPARE(f.state().solution[1], key_of(1, 1));
+        QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
+        QVERIFY(f.clip_players() == players && audio.device_of(players.front()));
+        QCOMPARE(f.answer(1), 3);
+        QVERIFY(!f.score1()->text().isEmpty());
+        QCOMPARE(key_in_review(f, 1), key_letters(1, 1));
         // The review stays on paper 1 as well.
-        f.corrige->item(1)->trigger();
-        QVERIFY(f.corrige->window(1));
-        const QList<ClipPlayer*> heard = f.corrige->window(1)->findChildren<ClipPlayer*>();
+        f.corrige()->item(1)->trigger();
+        QVERIFY(f.corrige()->window(1));
+        const QList<ClipPlayer*> heard = f.corrige()->window(1)->findChildren<ClipPlayer*>();
         QVERIFY(!heard.isEmpty());
         for (ClipPlayer* player : heard)
-            QVERIFY2(!player->file_name().contains(QLatin1String("epreuve2")), qPrintable(player->file_name()));
+            QVERIFY2(!audio.file_of(player).contains(QLatin1String("epreuve2")), qPrintable(audio.file_of(player)));
         // Still usable: section 2 runs and answers on paper 1's pages.
-        f.Button2->click();
-        QVERIFY(shows_text(f.Section2, first_stem(1)));
-        QTest::mouseClick(option_of(f, 51, 1), Qt::LeftButton);
-        QCOMPARE(f.state().reponse[51], 2);
+        f.Button2()->click();
+        QVERIFY(shows_text(f.Section2(), first_stem(1)));
+        QTest::mouseClick(f.option(51, 1), Qt::LeftButton);
+        QCOMPARE(f.answer(51), 2);
     }
 };
 

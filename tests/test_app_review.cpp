@@ -21,29 +21,29 @@ namespace {
 QString letter(int value) { return value ? QString(QChar(u'@' + value)) : QStringLiteral("—"); }
 int wrong_for(int key) { return key % 4 + 1; }
 
-QStringList enabled_items(const TForm1& f)
+QStringList enabled_items(const main_window_driver& f)
 {
     QStringList out;
     for (int n = 1; n <= 3; ++n)
-        out << QString::number(f.corrige->item(n)->isEnabled());
+        out << QString::number(f.corrige()->item(n)->isEnabled());
     return out;
 }
 
 // Runs section n, giving `answers` (question, value) by clicking the options, and finishes it.
-void sit(TForm1& f, int n, const std::vector<std::pair<int, int>>& answers)
+void sit(const main_window_driver& f, int n, const std::vector<std::pair<int, int>>& answers)
 {
-    (n == 1 ? f.Button1 : n == 2 ? f.Button2 : f.Button3)->click();
+    (n == 1 ? f.Button1() : n == 2 ? f.Button2() : f.Button3())->click();
     for (const auto& [q, value] : answers) {
-        bring_into_view(f, option_of(f, q, value - 1));
-        QTest::mouseClick(option_of(f, q, value - 1), Qt::LeftButton);
+        bring_into_view(f, f.option(q, value - 1));
+        QTest::mouseClick(f.option(q, value - 1), Qt::LeftButton);
     }
-    QTest::mouseClick(f.terminer, Qt::LeftButton);
+    QTest::mouseClick(f.terminer(), Qt::LeftButton);
 }
 
-ReviewWindow* open_review(TForm1& f, int n)
+ReviewWindow* open_review(const main_window_driver& f, int n)
 {
-    f.corrige->item(n)->trigger();
-    ReviewWindow* w = f.corrige->window(n);
+    f.corrige()->item(n)->trigger();
+    ReviewWindow* w = f.corrige()->window(n);
     // Not qWaitForWindowActive: a window counts as active while its parent is.
     return w && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }) ? w : nullptr;
 }
@@ -75,56 +75,55 @@ const question* later_question_of(const catalogue& c, int n, genre g)
 }
 }
 
-class Review : public QObject {
+class Review : public QObject, main_window_fixture {
     Q_OBJECT
 private slots:
+    void init() { open_window(); }
+    void cleanup() { close_window(); }
+
     void items_follow_results_and_windows_close_with_a_new_start()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        f.Button2->click();
+        f.Button2()->click();
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        f.terminerClick();
+        form->terminerClick();
         QCOMPARE(enabled_items(f), (QStringList{"0", "1", "0"}));
 
         ReviewWindow* review = open_review(f, 2);
         QVERIFY(review);
         QCOMPARE(review->windowTitle(), QStringLiteral("Corrigé - Section 2 : structures grammaticales"));
-        f.corrige->item(2)->trigger(); // again: the same window, brought to the front
-        QCOMPARE(f.corrige->window(2), review);
-        QCOMPARE(f.findChildren<ReviewWindow*>().size(), 1);
+        f.corrige()->item(2)->trigger(); // again: the same window, brought to the front
+        QCOMPARE(f.corrige()->window(2), review);
+        QCOMPARE(form->findChildren<ReviewWindow*>().size(), 1);
 
-        f.menu_section1->trigger(); // the key goes off screen while a section runs
-        QVERIFY(!f.corrige->window(2) && !review->isVisible());
+        f.menu_section1()->trigger(); // the key goes off screen while a section runs
+        QVERIFY(!f.corrige()->window(2) && !review->isVisible());
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        f.Timer1Timer();
+        form->Timer1Timer();
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
-        QTest::mouseClick(f.terminer, Qt::LeftButton);
+        QTest::mouseClick(f.terminer(), Qt::LeftButton);
         QCOMPARE(enabled_items(f), (QStringList{"1", "1", "0"}));
 
         QVERIFY(open_review(f, 1));
-        f.menu_init->trigger();
-        QVERIFY(!f.corrige->window(1));
+        f.menu_init()->trigger();
+        QVERIFY(!f.corrige()->window(1));
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
     }
 
     void list_summary_filter_and_keyboard()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        const auto& key = f.state().solution;
-        sit(f, 2, {{51, key[51]}, {52, wrong_for(key[52])}, {54, key[54]}});
+        QVERIFY(show());
+        const auto key = [this](int q) { return f.key(q); };
+        sit(f, 2, {{51, key(51)}, {52, wrong_for(key(52))}, {54, key(54)}});
         ReviewWindow* w = open_review(f, 2);
         QVERIFY(w);
 
         QCOMPARE(w->findChild<QLabel*>(QStringLiteral("resume"))->text(),
-                 QStringLiteral("Bonnes réponses : 2 / 40 — ") + f.score2->text());
-        QCOMPARE(cells(row_of(w, 51)), (QStringList{"51", letter(key[51]), letter(key[51]), "✔"}));
-        QCOMPARE(cells(row_of(w, 52)), (QStringList{"52", letter(wrong_for(key[52])), letter(key[52]), "✘"}));
-        QCOMPARE(cells(row_of(w, 53)), (QStringList{"53", "—", letter(key[53]), "✘"}));
+                 QStringLiteral("Bonnes réponses : 2 / 40 — ") + f.score2()->text());
+        QCOMPARE(cells(row_of(w, 51)), (QStringList{"51", letter(key(51)), letter(key(51)), "✔"}));
+        QCOMPARE(cells(row_of(w, 52)), (QStringList{"52", letter(wrong_for(key(52))), letter(key(52)), "✘"}));
+        QCOMPARE(cells(row_of(w, 53)), (QStringList{"53", "—", letter(key(53)), "✘"}));
         QCOMPARE(row_of(w, 53)->data(1, Qt::AccessibleTextRole).toString(), QStringLiteral("sans réponse"));
 
         // Up and Down move through the list, and the detail follows.
@@ -152,17 +151,15 @@ private slots:
         QTest::keyClick(filter, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w->findChild<QScrollArea*>(QStringLiteral("detail")));
         QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(!w->isVisible() && !f.corrige->window(2));
+        QVERIFY(!w->isVisible() && !f.corrige()->window(2));
     }
 
     void detail_of_a_listening_question_with_transcripts_and_players()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         const catalogue c = catalogue::load();
         const page& group = *question_by_number(c, 44).page;
-        const int key44 = f.state().solution[44];
+        const int key44 = f.key(44);
         sit(f, 1, {{44, wrong_for(key44)}});
         ReviewWindow* w = open_review(f, 1);
         QVERIFY(w);
@@ -182,9 +179,9 @@ private slots:
         QWidget* area = detail(w);
         const QList<ClipPlayer*> players = area->findChildren<ClipPlayer*>();
         QCOMPARE(players.size(), 2);
-        QCOMPARE(players[0]->file_name(), clip_file_name(shared_clip_name(group)));
-        QCOMPARE(players[1]->file_name(), QStringLiteral("ressources/Q44.mp3"));
-        QVERIFY(players[0]->opened() && players[1]->opened());
+        QCOMPARE(audio.file_of(players[0]), clip_file_name(shared_clip_name(group)));
+        QCOMPARE(audio.file_of(players[1]), QStringLiteral("ressources/Q44.mp3"));
+        QVERIFY(audio.device_of(players[0]) && audio.device_of(players[1]));
         // Every segment of both transcripts, speaker by speaker, the question last.
         for (const QString& clip : {shared_clip_name(group), QStringLiteral("Q44.mp3")})
             for (const transcript_segment& s : load_transcript(clip))
@@ -203,21 +200,19 @@ private slots:
         QTest::keyClick(at, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), players[0]);
         QTest::keyClick(players[0], Qt::Key_Space);
-        QVERIFY(players[0]->is_available(ClipButton::Pause));
-        const audio::device_id device = players[0]->device_id();
+        QVERIFY(players[0]->isAvailable(ClipButton::Pause));
+        const audio::device_id device = audio.device_of(players[0])->id;
         audio::mode mode = audio::mode::stopped;
-        QCOMPARE(app.audio.status_mode(device, mode), audio::error_code(0));
+        QCOMPARE(audio.status_mode(device, mode), audio::error_code(0));
         QCOMPARE(mode, audio::mode::playing);
         QTest::keyClick(players[0], Qt::Key_Escape);
         QVERIFY(!w->isVisible());
-        QVERIFY(app.audio.status_mode(device, mode) != 0);
+        QVERIFY(audio.status_mode(device, mode) != 0);
     }
 
     void detail_of_reading_pages_highlights_the_question()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
+        QVERIFY(show());
         sit(f, 3, {});
         ReviewWindow* w = open_review(f, 3);
         QVERIFY(w);

@@ -11,11 +11,11 @@
 #include <QToolButton>
 
 namespace {
-int answered(const TForm1& f)
+int answered(const main_window_driver& f)
 {
     int n = 0;
     for (int q = 1; q <= question_count; ++q)
-        n += f.state().reponse[q] != 0 ? 1 : 0;
+        n += f.answer(q) != 0 ? 1 : 0;
     return n;
 }
 
@@ -35,71 +35,68 @@ qint64 ink(const QFont& font)
 }
 }
 
-class Sitting : public QObject {
+class Sitting : public QObject, main_window_fixture {
     Q_OBJECT
 private slots:
+    void init() { open_window(); }
+    void cleanup() { close_window(); }
+
     // The second click of a double-click on "Démarrer" lands on option B of
     // question 51, shown under the pointer by the first click.
     void double_click_on_start_records_nothing()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        const QPoint lower_part = f.Button2->mapTo(&f, QPoint(f.Button2->width() / 2, f.Button2->height() - 3));
-        QTest::mouseDClick(f.windowHandle(), Qt::LeftButton, {}, lower_part);
-        QVERIFY(f.Section2->isVisible());
-        QCOMPARE(f.childAt(lower_part), option_of(f, 51, 1));
+        QVERIFY(show());
+        const QPoint lower_part = f.Button2()->mapTo(form.get(), QPoint(f.Button2()->width() / 2, f.Button2()->height() - 3));
+        QTest::mouseDClick(form->windowHandle(), Qt::LeftButton, {}, lower_part);
+        QVERIFY(f.Section2()->isVisible());
+        QCOMPARE(form->childAt(lower_part), f.option(51, 1));
         QCOMPARE(answered(f), 0);
-        QVERIFY(f.StatusBar->text(1).isEmpty());
+        QVERIFY(f.StatusBar()->text(1).isEmpty());
 
         // A click delivered late but made before the page was shown is as
         // blind; a deliberate click a moment later answers.
-        const QPoint local = option_of(f, 51, 1)->mapFrom(&f, lower_part);
-        QMouseEvent early(QEvent::MouseButtonPress, local, f.mapToGlobal(lower_part), Qt::LeftButton,
+        const QPoint local = f.option(51, 1)->mapFrom(form.get(), lower_part);
+        QMouseEvent early(QEvent::MouseButtonPress, local, form->mapToGlobal(lower_part), Qt::LeftButton,
                           Qt::LeftButton, Qt::NoModifier);
         early.setTimestamp(0);
-        QApplication::sendEvent(option_of(f, 51, 1), &early);
-        QTest::mouseRelease(option_of(f, 51, 1), Qt::LeftButton, {}, local);
+        QApplication::sendEvent(f.option(51, 1), &early);
+        QTest::mouseRelease(f.option(51, 1), Qt::LeftButton, {}, local);
         QCOMPARE(answered(f), 0);
-        QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, lower_part, 1000);
-        QCOMPARE(f.state().reponse[51], 2);
-        QCOMPARE(f.StatusBar->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
+        QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, lower_part, 1000);
+        QCOMPARE(f.answer(51), 2);
+        QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
     }
 
     void focus_after_a_screen_change_is_never_on_terminer()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        QTest::keyClick(f.Button1, Qt::Key_Space);
-        QCOMPARE(QApplication::focusWidget(), f.suivant); // first in keyboard order
-        for (QPushButton* start : {f.Button2, f.Button3}) {
-            QTest::mouseClick(f.terminer, Qt::LeftButton);
+        QVERIFY(show());
+        QTest::keyClick(f.Button1(), Qt::Key_Space);
+        QCOMPARE(QApplication::focusWidget(), f.suivant()); // first in keyboard order
+        for (QPushButton* start : {f.Button2(), f.Button3()}) {
+            QTest::mouseClick(f.terminer(), Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), start); // the first "Démarrer" still enabled
             QTest::keyClick(start, Qt::Key_Space);
         }
-        QTest::mouseClick(f.terminer, Qt::LeftButton); // all three "Démarrer" greyed
+        QTest::mouseClick(f.terminer(), Qt::LeftButton); // all three "Démarrer" greyed
         QWidget* focus = QApplication::focusWidget();
         QVERIFY(!focus || focus->isVisible());
 
-        f.menu_section2->trigger();
-        QCOMPARE(QApplication::focusWidget(), f.suivant);
+        f.menu_section2()->trigger();
+        QCOMPARE(QApplication::focusWidget(), f.suivant());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QVERIFY(f.terminer->isVisible() && f.Timer1->isActive());
-        QCOMPARE(f.Section2->currentIndex(), 2);
+        QVERIFY(f.terminer()->isVisible() && f.Timer1()->isActive());
+        QCOMPARE(f.Section2()->currentIndex(), 2);
     }
 
     void every_sub_page_tab_is_in_sight()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        f.Button3->click();
-        const QList<PageSet*> sets = f.Section3->findChildren<PageSet*>();
+        QVERIFY(show());
+        f.Button3()->click();
+        const QList<PageSet*> sets = f.Section3()->findChildren<PageSet*>();
         QCOMPARE(sets.size(), 12);
         for (PageSet* sub : sets) {
-            f.Section3->setCurrentIndex(page_index_of(f.Section3, sub));
+            f.Section3()->setCurrentIndex(page_index_of(f.Section3(), sub));
             QTabBar* strip = sub->tabBar();
             for (QToolButton* arrow : strip->findChildren<QToolButton*>())
                 QVERIFY(!arrow->isVisible());
@@ -114,7 +111,6 @@ private slots:
 
     void bold_captions_read_as_bold()
     {
-        app_fixture app;
         QFont regular(QStringLiteral("Tahoma"));
         regular.setPixelSize(11);
         QFont bold = regular;
@@ -131,42 +127,40 @@ private slots:
     // choosing one.
     void arrows_from_a_player_record_nothing()
     {
-        app_fixture app;
-        TForm1& f = *app.form;
-        QVERIFY(app.show());
-        f.Button1->click();
-        RadioOption* c40 = option_of(f, 40, 2);
+        QVERIFY(show());
+        f.Button1()->click();
+        RadioOption* c40 = f.option(40, 2);
         bring_into_view(f, c40);
         QTest::mouseClick(c40, Qt::LeftButton);
-        QCOMPARE(f.state().reponse[40], 3);
-        QTabBar* tabs = f.Section1->tabBar();
-        const int page41 = page_index_of(f.Section1, option_of(f, 41, 0));
+        QCOMPARE(f.answer(40), 3);
+        QTabBar* tabs = f.Section1()->tabBar();
+        const int page41 = page_index_of(f.Section1(), f.option(41, 0));
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page41).center());
-        ClipPlayer* player41 = f.Section1->widget(page41)->findChild<ClipPlayer*>();
+        ClipPlayer* player41 = f.Section1()->widget(page41)->findChild<ClipPlayer*>();
         QCOMPARE(QApplication::focusWidget(), player41);
 
         // Unanswered: Down rests on A, Up on D, neither checked.
         QTest::keyClick(player41, Qt::Key_Down);
-        QCOMPARE(QApplication::focusWidget(), option_of(f, 41, 0));
+        QCOMPARE(QApplication::focusWidget(), f.option(41, 0));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up); // back to the player
         QCOMPARE(QApplication::focusWidget(), player41);
         QTest::keyClick(player41, Qt::Key_Up);
-        QCOMPARE(QApplication::focusWidget(), option_of(f, 41, 3));
+        QCOMPARE(QApplication::focusWidget(), f.option(41, 3));
         QCOMPARE(answered(f), 1);
-        QCOMPARE(f.StatusBar->text(1), QStringLiteral("Nombre de réponses : 1 / 50"));
+        QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 50"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space); // a deliberate answer
-        QCOMPARE(f.state().reponse[41], 4);
+        QCOMPARE(f.answer(41), 4);
 
         // Answered: both keys rest on the checked option.
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page41 - 1).center());
-        ClipPlayer* player40 = f.Section1->widget(page41 - 1)->findChild<ClipPlayer*>();
+        ClipPlayer* player40 = f.Section1()->widget(page41 - 1)->findChild<ClipPlayer*>();
         QCOMPARE(QApplication::focusWidget(), player40);
         for (Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
             player40->setFocus(Qt::TabFocusReason);
             QTest::keyClick(player40, key);
             QCOMPARE(QApplication::focusWidget(), c40);
         }
-        QCOMPARE(f.state().reponse[40], 3);
+        QCOMPARE(f.answer(40), 3);
         QCOMPARE(answered(f), 2);
     }
 };

@@ -101,19 +101,21 @@ private slots:
     {
         QVERIFY(QDir::setCurrent(QStringLiteral(PARVOLIS_BUILD_DIR)));
         register_standard_picture_formats();
-        audio::openal_audio_service audio;
+        audio::openal_audio_service device;
+        audio_spy audio(device);
         TForm1 form(catalogue::load(), audio);
-        QCOMPARE(int(form.clip_players().size()), 83);
-        for (ClipPlayer* player : form.clip_players())
-            QVERIFY(player->opened() && player->is_available(ClipButton::Play));
-        QCOMPARE(form.Section1->count(), 0);
-        QVERIFY(!audio.output_open());
+        const main_window_driver f(form);
+        QCOMPARE(int(f.clip_players().size()), 83);
+        for (ClipPlayer* player : f.clip_players())
+            QVERIFY(audio.device_of(player) && player->isAvailable(ClipButton::Play));
+        QCOMPARE(f.Section1()->count(), 0);
+        QVERIFY(!device.output_open());
 
-        form.ensure_pages();
-        form.ensure_pages();
-        QCOMPARE(form.Section1->count() + form.Section2->count() + form.Section3->count(), 98);
-        QCOMPARE(int(form.answer_options().size()), 560);
-        QCOMPARE(form.clip_players().front()->parentWidget(), form.Section1->widget(0));
+        form.ensurePages();
+        form.ensurePages();
+        QCOMPARE(f.Section1()->count() + f.Section2()->count() + f.Section3()->count(), 98);
+        QCOMPARE(int(f.answer_options().size()), 560);
+        QCOMPARE(f.clip_players().front()->parentWidget(), f.Section1()->widget(0));
     }
 
     void window_construction_throws_with_the_file_named()

@@ -2,6 +2,7 @@
 // player per clip named by the shipped catalogue, in the build folder's
 // "ressources", with the real audio service.
 
+#include "audio_spy.h"
 #include "content/catalogue.h"
 #include "pages/clip_player.h"
 #include "platform/app_error.h"
@@ -45,7 +46,8 @@ private slots:
 
     void every_recording_opens_and_lasts_1_to_60_seconds()
     {
-        audio::openal_audio_service service;
+        audio::openal_audio_service device;
+        audio_spy service(device);
         std::vector<std::unique_ptr<ClipPlayer>> players;
         for (const QString& clip : std::as_const(clips_)) {
             players.push_back(std::make_unique<ClipPlayer>(clip_file_name(clip), service));
@@ -54,9 +56,9 @@ private slots:
             } catch (const AppError& error) {
                 QFAIL(qPrintable(error.message()));
             }
-            QVERIFY(players.back()->is_available(ClipButton::Play));
+            QVERIFY(players.back()->isAvailable(ClipButton::Play));
             std::uint32_t length = 0;
-            QCOMPARE(service.status_length(players.back()->device_id(), length), 0u);
+            QCOMPARE(service.status_length(service.device_of(players.back().get())->id, length), 0u);
             // The shortest, a question of five syllables at exam pace, lasts 1.4 s.
             QVERIFY2(length >= 1000 && length <= 60000,
                      qPrintable(QStringLiteral("%1: %2 ms").arg(clip).arg(length)));

@@ -48,6 +48,7 @@
 #include "app/startup.h"
 #include "content/catalogue.h"
 #include "pages/clip_player.h"
+#include "pages/question_pages.h"
 #include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
 #include "tools/sound/recording.h"
@@ -313,8 +314,8 @@ bool wait_until(const std::function<bool()>& condition, int timeout_ms)
 // Moves the strip's focus mark to a button with the arrow keys.
 void focus_with_keys(ClipPlayer* player, ClipButton button)
 {
-    while (player->focused_button() != button)
-        QTest::keyClick(player, static_cast<int>(player->focused_button()) < static_cast<int>(button) ? Qt::Key_Right : Qt::Key_Left);
+    while (player->focusedButton() != button)
+        QTest::keyClick(player, static_cast<int>(player->focusedButton()) < static_cast<int>(button) ? Qt::Key_Right : Qt::Key_Left);
     QTest::qWait(50); // what the arrows set going settles before the key is timed
 }
 
@@ -373,18 +374,20 @@ int main(int argc, char** argv)
     install_fonts();
     audio::openal_audio_service audio;
     TForm1 form(catalogue::load(), audio);
-    form.ensure_pages();
+    form.ensurePages();
     form.show();
     form.activateWindow();
     if (!QTest::qWaitForWindowActive(&form)) {
         std::fprintf(stderr, "the window did not become active: run under xvfb-run -a\n");
         return 2;
     }
-    QTest::mouseClick(form.Button1, Qt::LeftButton);
-    ClipPlayer* player = form.clip_players().front();
-    const auto clip = decode_clip(player->file_name());
-    if (!player->isVisible() || !clip) {
-        std::fprintf(stderr, "question 1's player is not shown, or %s cannot be decoded\n", qPrintable(player->file_name()));
+    // The window's controls, found by their object names.
+    QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
+    ClipPlayer* player = form.findChild<QWidget*>(QStringLiteral("Section1"))->findChild<ClipPlayer*>();
+    const QString clip_name = clip_file_name(section_clips(catalogue::load().pages(1)).front());
+    const auto clip = decode_clip(clip_name);
+    if (!player || !player->isVisible() || !clip) {
+        std::fprintf(stderr, "question 1's player is not shown, or %s cannot be decoded\n", qPrintable(clip_name));
         return 2;
     }
     player->setFocus(Qt::TabFocusReason);
@@ -440,7 +443,7 @@ int main(int argc, char** argv)
         open_audible.add(second.first_audible_ms);
     }
     const auto clip_onset = first_at_or_above(clip->peak, audible);
-    std::printf("\n%s: first audible frame (-40 dBFS) %.0f ms into the clip\n", qPrintable(player->file_name()),
+    std::printf("\n%s: first audible frame (-40 dBFS) %.0f ms into the clip\n", qPrintable(clip_name),
                 clip_onset ? static_cast<double>(*clip_onset) * 1000.0 / static_cast<double>(clip->rate) : -1.0);
     const auto clip_nonzero = first_at_or_above(clip->peak, 1.0f / 32768.0f);
     std::printf("first non-zero frame %.0f ms into the clip\n", clip_nonzero ? static_cast<double>(*clip_nonzero) * 1000.0 / static_cast<double>(clip->rate) : -1.0);
