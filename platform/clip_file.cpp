@@ -2,6 +2,11 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include <sys/mman.h>
+#include <unistd.h>
+
 namespace audio {
 
 clip_file::clip_file(const QString& file_name)
@@ -29,6 +34,14 @@ clip_file::clip_file(const QString& file_name)
         return;
     }
     bytes_ = QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), static_cast<qsizetype>(size));
+}
+
+void clip_file::let_go_before(std::int64_t offset)
+{
+    static const auto page = static_cast<std::int64_t>(sysconf(_SC_PAGESIZE));
+    const std::int64_t length = std::min<std::int64_t>(offset, bytes_.size()) / page * page;
+    if (length > 0)
+        madvise(const_cast<char*>(bytes_.constData()), static_cast<std::size_t>(length), MADV_DONTNEED);
 }
 
 } // namespace audio

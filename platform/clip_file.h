@@ -21,6 +21,10 @@ public:
     error_kind failure() const { return failure_; }
     // The file's bytes, not copied: valid while this object lives.
     const QByteArray& bytes() const { return bytes_; }
+    // Lets go of the pages before `offset`, which a walk through the file
+    // will not read again: they leave the program's memory and would be read
+    // from the file again if needed.
+    void let_go_before(std::int64_t offset);
 
 private:
     QFile file_;

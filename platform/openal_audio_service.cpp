@@ -38,11 +38,11 @@ error_code openal_audio_service::code_for(error_kind kind, device_id device)
 clip_measure openal_audio_service::measure(const QString& file_name)
 {
     clip_measure m;
-    const clip_file file(file_name);
+    clip_file file(file_name);
     m.failure = file.failure();
     if (m.failure != error_kind::none)
         return m;
-    const auto stream = find_mpeg_audio_stream(file.bytes());
+    const auto stream = find_mpeg_audio_stream(file.bytes(), [&file](std::int64_t passed) { file.let_go_before(passed); });
     if (!stream) {
         m.failure = error_kind::not_mp3;
         return m;
