@@ -1,6 +1,7 @@
 // The real audio service on small MP3 files made here (a tone written as WAV,
 // encoded by lame), played on OpenAL's silent null device.
 
+#include "notice_recorder.h"
 #include "platform/clip_file.h"
 #include "platform/mp3_decoder.h"
 #include "platform/openal_audio_service.h"
@@ -22,31 +23,6 @@
 using namespace audio;
 
 namespace {
-
-class notice_recorder : public QObject {
-public:
-    struct entry {
-        notice code;
-        device_id device;
-    };
-    std::vector<entry> received;
-
-    bool event(QEvent* e) override
-    {
-        if (e->type() != audio_notice_event::event_type())
-            return QObject::event(e);
-        const auto* n = static_cast<audio_notice_event*>(e);
-        received.push_back({n->code(), n->device()});
-        return true;
-    }
-    int count(notice code, device_id device) const
-    {
-        int n = 0;
-        for (const entry& e : received)
-            n += e.code == code && e.device == device;
-        return n;
-    }
-};
 
 // A 16-bit PCM WAV file holding a 440 Hz tone of `frames` sample frames.
 void write_tone_wav(const QString& path, int rate, int channels, int frames)

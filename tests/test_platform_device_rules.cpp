@@ -2,10 +2,12 @@
 // plays one frame a millisecond: modes, stop positions, notices, refills and
 // the closing of the idle output, with no waiting.
 
+#include "notice_recorder.h"
 #include "platform/device_rules.h"
 
 #include <QtTest>
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -13,69 +15,51 @@ using namespace audio;
 
 namespace {
 
+// Timers that fire as the test moves the clock on, a millisecond at a time.
 class fake_clock final : public audio_clock {
-public:
-    class timer final : public clock_timer {
-    public:
-        timer(fake_clock& clock, std::function<void()> fire) : clock_(clock), fire_(std::move(fire))
+    struct timer final : clock_timer {
+        timer(fake_clock& c, std::function<void()> f) : clock(c), fire(std::move(f)) { clock.timers_.insert(this); }
+        ~timer() override { clock.timers_.erase(this); }
+        void start(int interval_ms, bool once_only) override
         {
-            clock_.timers_.insert(this);
+            interval = interval_ms;
+            once = once_only;
+            due = clock.now + interval_ms;
         }
-        ~timer() override { clock_.timers_.erase(this); }
-        void start(int interval_ms, bool once) override
-        {
-            interval_ = interval_ms;
-            once_ = once;
-            due_ = clock_.now + interval_ms;
-            running_ = true;
-        }
-        void stop() override { running_ = false; }
-        bool active() const override { return running_; }
+        void stop() override { due = -1; }
+        bool active() const override { return due >= 0; }
 
-    private:
-        friend fake_clock;
-        fake_clock& clock_;
-        std::function<void()> fire_;
-        int interval_ = 0;
-        bool once_ = false, running_ = false;
-        std::int64_t due_ = 0;
+        fake_clock& clock;
+        std::function<void()> fire;
+        int interval = 0;
+        bool once = false;
+        std::int64_t due = -1;
     };
+    std::set<timer*> timers_;
 
+public:
     std::int64_t now = 0;
 
     std::unique_ptr<clock_timer> make_timer(std::function<void()> fire) override
     {
         return std::make_unique<timer>(*this, std::move(fire));
     }
-    // Fires the timers falling due within `ms`, in order of time.
     void advance(std::int64_t ms)
     {
-        const std::int64_t end = now + ms;
-        for (;;) {
-            timer* next = nullptr;
+        for (; ms > 0; --ms) {
+            ++now;
             for (timer* t : timers_)
-                if (t->running_ && t->due_ <= end && (!next || t->due_ < next->due_))
-                    next = t;
-            if (!next)
-                break;
-            now = next->due_;
-            next->running_ = !next->once_;
-            next->due_ += next->interval_;
-            next->fire_();
+                if (t->due == now) {
+                    t->due = t->once ? -1 : now + t->interval;
+                    t->fire();
+                }
         }
-        now = end;
     }
     // What would wake the program up.
     int running_timers() const
     {
-        int n = 0;
-        for (const timer* t : timers_)
-            n += t->running_;
-        return n;
+        return static_cast<int>(std::count_if(timers_.begin(), timers_.end(), [](const timer* t) { return t->active(); }));
     }
-
-private:
-    std::set<timer*> timers_;
 };
 
 // Clips of `length` frames, heard at one frame a millisecond of the clock.
@@ -132,27 +116,7 @@ private:
     const fake_clock& clock_;
 };
 
-class notice_recorder : public QObject {
-public:
-    std::vector<std::pair<notice, device_id>> received;
-
-    bool event(QEvent* e) override
-    {
-        if (e->type() != audio_notice_event::event_type())
-            return QObject::event(e);
-        const auto* n = static_cast<audio_notice_event*>(e);
-        received.emplace_back(n->code(), n->device());
-        return true;
-    }
-    // The notices delivered since the last call.
-    std::vector<std::pair<notice, device_id>> take()
-    {
-        QCoreApplication::sendPostedEvents(this);
-        return std::exchange(received, {});
-    }
-};
-
-using notices = std::vector<std::pair<notice, device_id>>;
+using notices = std::vector<notice_recorder::entry>;
 
 } // namespace
 
