@@ -187,8 +187,10 @@ std::optional<info_frame> read_info_frame(const unsigned char* frame, const fram
 
 } // namespace
 
-std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file)
+std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file,
+                                                        const std::function<void(std::int64_t)>& passed)
 {
+    constexpr std::int64_t report_every = 4 << 20;
     const auto* bytes = reinterpret_cast<const unsigned char*>(file.data());
     const auto size = static_cast<std::int64_t>(file.size());
     const std::int64_t begin = skip_tags_and_padding(bytes, size);
@@ -201,7 +203,12 @@ std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file)
     int frames = 0;
     bool clean_end = false; // the file ends just after the last frame
     recent_headers recent;
+    std::int64_t next_report = report_every;
     for (;;) {
+        if (passed && end >= next_report) {
+            passed(end);
+            next_report = end + report_every;
+        }
         if (end == size) {
             clean_end = true;
             break;

@@ -16,6 +16,7 @@
 #include <QByteArrayView>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 struct mpeg_audio_stream {
@@ -31,4 +32,8 @@ struct mpeg_audio_stream {
     std::int64_t length() const { return end_sample - first_sample; }
 };
 
-std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file);
+// `passed`, when given, is told every few megabytes the offset below which
+// the walk reads nothing more, so that the pages of a mapped file behind it
+// can be let go: a long stream then costs no more memory than a short one.
+std::optional<mpeg_audio_stream> find_mpeg_audio_stream(QByteArrayView file,
+                                                        const std::function<void(std::int64_t)>& passed = {});

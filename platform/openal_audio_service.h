@@ -1,15 +1,17 @@
 #pragma once
 // The audio service over libmpg123 (decoding) and OpenAL Soft (output and
-// mixing). Each device is one file; opening reads the file and measures its
-// exact length from the frame headers, and keeps nothing else. A device gets a decoder and an
-// OpenAL source only while it plays, streaming a few short buffers that a
-// timer on the caller's thread refills; several devices sound together.
-// The audio output itself is opened at the first play and closed again when
-// no device has played for a few seconds, so nothing runs while nothing plays.
+// mixing). Each device is one file; opening maps the file and measures its
+// exact length from the frame headers, and keeps nothing else. The devices'
+// modes, positions and notices follow device_rules; a device gets a decoder
+// and an OpenAL source only while it plays (openal_streams), streaming a few
+// short buffers that a timer on the caller's thread refills; several devices
+// sound together. The audio output itself is opened at the first play and
+// closed again when no device has played for a few seconds, so nothing runs
+// while nothing plays.
 
-#include "platform/audio_service.h"
-
-#include <QTimer>
+#include "platform/audio_clock.h"
+#include "platform/device_rules.h"
+#include "platform/openal_streams.h"
 
 #include <map>
 #include <memory>
@@ -28,7 +30,10 @@ struct clip_measure {
 
 class openal_audio_service final : public audio_service {
 public:
+    // Timers on the calling thread's event loop.
     openal_audio_service();
+    // Timers from `clock`, which must outlive the service.
+    explicit openal_audio_service(audio_clock& clock);
     ~openal_audio_service() override;
     openal_audio_service(const openal_audio_service&) = delete;
     openal_audio_service& operator=(const openal_audio_service&) = delete;
@@ -52,39 +57,15 @@ public:
     error_code close(device_id device) override;
     bool error_text(error_code code, QString& text) const override;
 
-    // True while the refill timer runs, that is while some device plays.
-    bool watching() const { return watcher_.isActive(); }
-    // True while the audio output is open: from a play until the output has
-    // been idle for `idle_close_ms`.
-    bool output_open() const { return output_ != nullptr; }
-    void set_idle_close_ms(int milliseconds) { idle_closer_.setInterval(milliseconds); }
-
 private:
-    struct output;
-    struct stream;
-    struct device;
-
-    device* find(device_id id);
+    error_code code_for(error_kind kind, device_id device);
     error_code fail(error_kind kind, const QString& file_name);
-    device_id free_id();
-    error_code start(device_id id, device& d);
-    error_code open_output(const QString& file_name);
-    void stop_at(device& d, std::int64_t frame);
-    bool queue_next_chunk(device& d, unsigned buffer);
-    void watch();
-    void keep_playing(device_id id, device& d);
-    void post_notice(device_id id, device& d, notice code);
-    void update_timers();
-    void close_idle_output();
 
-    std::unique_ptr<output> output_;
-    std::map<device_id, std::unique_ptr<device>> devices_;
-    device_id last_id_ = 0;
+    std::unique_ptr<audio_clock> own_clock_; // when none is given
+    openal_streams streams_;
+    device_rules rules_; // goes first, with its timers
     std::map<QString, clip_measure> measures_; // until their file is opened
     std::vector<QString> failed_files_;        // file of each failure, for its text
-    std::vector<std::int16_t> chunk_;   // decoding space, shared by all devices
-    QTimer watcher_;
-    QTimer idle_closer_;
 };
 
 } // namespace audio

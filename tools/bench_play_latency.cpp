@@ -51,6 +51,7 @@
 #include "pages/question_pages.h"
 #include "platform/openal_audio_service.h"
 #include "platform/picture_formats.h"
+#include "tools/openal_probe.h"
 #include "tools/sound/recording.h"
 
 #include <AL/alc.h>
@@ -394,7 +395,7 @@ int main(int argc, char** argv)
 
     figures opened, closed_sample, closed_audible, open_sample, open_audible;
     for (int run = 0; run < runs; ++run) {
-        if (!wait_until([&] { return !audio.output_open(); }, 15000)) {
+        if (!wait_until([&] { return !openal_output_open(); }, 15000)) {
             std::fprintf(stderr, "the output did not close\n");
             return 1;
         }
@@ -411,14 +412,14 @@ int main(int argc, char** argv)
         focus_with_keys(player, ClipButton::Play);
         QTest::qWait(250);
         // Output open: the second play, well within the idle close.
-        const bool still_open = audio.output_open();
+        const bool still_open = openal_output_open();
         const auto second_key = press_space(player);
         QTest::qWait(1500);
         stop_reading = true; // before the output closes
         reader.join();
         focus_with_keys(player, ClipButton::BackToStart);
         press_space(player);
-        if (!output || !still_open || !wait_until([&] { return !audio.output_open(); }, 15000)) {
+        if (!output || !still_open || !wait_until([&] { return !openal_output_open(); }, 15000)) {
             std::fprintf(stderr, "run %d: the output clock could not be read, or the output closed too early\n", run + 1);
             return 1;
         }
