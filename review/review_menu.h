@@ -34,12 +34,10 @@ public:
     // lives as long as any of them reads it.
     void usePaper(std::shared_ptr<const catalogue> questions);
 
-    QMenu* menu() const { return menu_; }
+private:
     QAction* item(int section) const { return items_[static_cast<std::size_t>(section - 1)]; }
     // The open review window of section 1 to 3, or null.
     ReviewWindow* window(int section) const;
-
-private:
     void open(int section);
 
     const test_state& state_;

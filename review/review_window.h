@@ -31,7 +31,6 @@ public:
                  audio::audio_service& audio, QWidget* parent);
     ~ReviewWindow() override;
 
-    int section() const { return section_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

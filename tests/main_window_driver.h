@@ -11,7 +11,7 @@
 #include "platform/page_set.h"
 #include "platform/radio_option.h"
 #include "platform/status_panels.h"
-#include "review/review_menu.h"
+#include "review/review_window.h"
 
 #include <QAction>
 #include <QLabel>
@@ -83,13 +83,16 @@ public:
     QAction* menu_term() const { return find<QAction>("menu_term"); }
     QAction* Aproposde1() const { return find<QAction>("Aproposde1"); }
 
-    // The "Corrigé" menu's keeper: its items and the review windows they open.
-    ReviewMenu* corrige() const
+    // "Corrigé de la section n" in the "Corrigé" menu.
+    QAction* corrige_item(int n) const { return find<QAction>(("menu_corrige" + QByteArray::number(n)).constData()); }
+
+    // The open review window of section n, or null: a closed one only waits for its deletion.
+    ReviewWindow* review_window(int n) const
     {
-        auto* found = window_->findChild<ReviewMenu*>();
-        if (!found)
-            qFatal("the main window has no review menu");
-        return found;
+        for (ReviewWindow* w : window_->findChildren<ReviewWindow*>(QStringLiteral("Corrige%1").arg(n)))
+            if (w->isVisible())
+                return w;
+        return nullptr;
     }
 
     // "Épreuve 1", "Épreuve 2"…, one per paper, in the menu's order.

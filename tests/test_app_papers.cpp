@@ -8,7 +8,6 @@
 #include "pages_driver.h"
 #include "platform/bevel_panel.h"
 #include "platform/error_reporting.h"
-#include "review/review_menu.h"
 #include "review/review_window.h"
 
 #include <QElapsedTimer>
@@ -83,9 +82,9 @@ int key_of(int paper, int q) { return paper_table().at(static_cast<std::size_t>(
 // letter, and the same questions' key in paper `paper`.
 QString key_in_review(const main_window_driver& f, int n)
 {
-    f.corrige()->item(n)->trigger();
+    f.corrige_item(n)->trigger();
     QString letters;
-    if (ReviewWindow* w = f.corrige()->window(n)) {
+    if (ReviewWindow* w = f.review_window(n)) {
         auto* list = w->findChild<QTreeWidget*>(QStringLiteral("questions"));
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             letters += list->topLevelItem(i)->text(2);
@@ -185,8 +184,8 @@ private slots:
         f.Button1()->click();
         QTest::mouseClick(f.option(1, 0), Qt::LeftButton);
         QTest::mouseClick(f.terminer(), Qt::LeftButton);
-        f.corrige()->item(1)->trigger();
-        QVERIFY(f.corrige()->window(1));
+        f.corrige_item(1)->trigger();
+        QVERIFY(f.review_window(1));
 
         QCOMPARE(choose(f, 2, QMessageBox::No),
                  QStringLiteral("Changer d'épreuve efface vos réponses et vos résultats. Continuer ? | &Oui &Non"));
@@ -195,11 +194,11 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));
         QVERIFY(f.option(1, 0)->isChecked() && f.answer(1) == 1);
         QVERIFY(!f.score1()->text().isEmpty() && !f.Button1()->isEnabled());
-        QVERIFY(f.corrige()->window(1));
+        QVERIFY(f.review_window(1));
 
         QVERIFY(!choose(f, 2, QMessageBox::Yes).isEmpty());
         QCOMPARE(f.checked_paper(), 2);
-        QVERIFY(!f.corrige()->window(1));
+        QVERIFY(!f.review_window(1));
         QVERIFY(f.score1()->text().isEmpty() && f.Button1()->isEnabled());
         QCOMPARE(f.answer(1), 0);
         for (int q = 1; q <= 4; ++q)
@@ -208,9 +207,9 @@ private slots:
 
         f.Button1()->click();
         QTest::mouseClick(f.terminer(), Qt::LeftButton);
-        f.corrige()->item(1)->trigger();
-        QVERIFY(f.corrige()->window(1));
-        const QList<ClipPlayer*> heard = f.corrige()->window(1)->findChildren<ClipPlayer*>();
+        f.corrige_item(1)->trigger();
+        QVERIFY(f.review_window(1));
+        const QList<ClipPlayer*> heard = f.review_window(1)->findChildren<ClipPlayer*>();
         QVERIFY(!heard.isEmpty());
         for (ClipPlayer* player : heard)
             QVERIFY2(audio.file_of(player).startsWith(QLatin1String("ressources/epreuve2/")), qPrintable(audio.file_of(player)));
@@ -250,9 +249,9 @@ private slots:
         QVERIFY(!f.score1()->text().isEmpty());
         QCOMPARE(key_in_review(f, 1), key_letters(1, 1));
         // The review stays on paper 1 as well.
-        f.corrige()->item(1)->trigger();
-        QVERIFY(f.corrige()->window(1));
-        const QList<ClipPlayer*> heard = f.corrige()->window(1)->findChildren<ClipPlayer*>();
+        f.corrige_item(1)->trigger();
+        QVERIFY(f.review_window(1));
+        const QList<ClipPlayer*> heard = f.review_window(1)->findChildren<ClipPlayer*>();
         QVERIFY(!heard.isEmpty());
         for (ClipPlayer* player : heard)
             QVERIFY2(!audio.file_of(player).contains(QLatin1String("epreuve2")), qPrintable(audio.file_of(player)));

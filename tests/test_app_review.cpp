@@ -7,7 +7,6 @@
 #include "content/transcript.h"
 #include "pages_driver.h"
 #include "platform/bevel_panel.h"
-#include "review/review_menu.h"
 #include "review/review_window.h"
 
 #include <QAccessible>
@@ -25,7 +24,7 @@ QStringList enabled_items(const main_window_driver& f)
 {
     QStringList out;
     for (int n = 1; n <= 3; ++n)
-        out << QString::number(f.corrige()->item(n)->isEnabled());
+        out << QString::number(f.corrige_item(n)->isEnabled());
     return out;
 }
 
@@ -42,8 +41,8 @@ void sit(const main_window_driver& f, int n, const std::vector<std::pair<int, in
 
 ReviewWindow* open_review(const main_window_driver& f, int n)
 {
-    f.corrige()->item(n)->trigger();
-    ReviewWindow* w = f.corrige()->window(n);
+    f.corrige_item(n)->trigger();
+    ReviewWindow* w = f.review_window(n);
     // Not qWaitForWindowActive: a window counts as active while its parent is.
     return w && QTest::qWaitFor([w] { return QApplication::activeWindow() == w; }) ? w : nullptr;
 }
@@ -93,12 +92,12 @@ private slots:
         ReviewWindow* review = open_review(f, 2);
         QVERIFY(review);
         QCOMPARE(review->windowTitle(), QStringLiteral("Corrigé - Section 2 : structures grammaticales"));
-        f.corrige()->item(2)->trigger(); // again: the same window, brought to the front
-        QCOMPARE(f.corrige()->window(2), review);
+        f.corrige_item(2)->trigger(); // again: the same window, brought to the front
+        QCOMPARE(f.review_window(2), review);
         QCOMPARE(form->findChildren<ReviewWindow*>().size(), 1);
 
         f.menu_section1()->trigger(); // the key goes off screen while a section runs
-        QVERIFY(!f.corrige()->window(2) && !review->isVisible());
+        QVERIFY(!f.review_window(2) && !review->isVisible());
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
         form->Timer1Timer();
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
@@ -107,7 +106,7 @@ private slots:
 
         QVERIFY(open_review(f, 1));
         f.menu_init()->trigger();
-        QVERIFY(!f.corrige()->window(1));
+        QVERIFY(!f.review_window(1));
         QCOMPARE(enabled_items(f), (QStringList{"0", "0", "0"}));
     }
 
@@ -151,7 +150,7 @@ private slots:
         QTest::keyClick(filter, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), w->findChild<QScrollArea*>(QStringLiteral("detail")));
         QTest::keyClick(list, Qt::Key_Escape);
-        QVERIFY(!w->isVisible() && !f.corrige()->window(2));
+        QVERIFY(!w->isVisible() && !f.review_window(2));
     }
 
     void detail_of_a_listening_question_with_transcripts_and_players()
