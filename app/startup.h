@@ -43,8 +43,3 @@ void install_fonts();
 void install_french_translations(QApplication& application);
 
 int run_program(QApplication& application, startup_preparation& preparation);
-
-// Notes that start-up has reached `phase`, with the time on the system's
-// monotonic clock, in the logging category "parvolis.startup" (off unless
-// QT_LOGGING_RULES turns it on; the start-up benchmark reads it).
-void mark_startup_phase(const char* phase);
