@@ -33,8 +33,11 @@ private:
     std::future<content> content_;
 };
 
-// Fonts the layout was measured in: Tahoma from Wine's metric-compatible
-// files, SimHei drawn with a font that covers simplified Chinese.
+// The fonts the windows are written in. Every control has a fixed size and
+// position in pixels, chosen for captions in Tahoma and SimHei: Tahoma comes
+// from Wine's files, which have its character widths, and SimHei is drawn
+// with WenQuanYi Zen Hei, which covers simplified Chinese, so each caption
+// fits its box.
 void install_fonts();
 
 // Qt's own texts (context menus, the buttons of message boxes) in French,
