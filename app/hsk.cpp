@@ -1,7 +1,7 @@
 #include "app/hsk.h"
 
 #include "about/Aproposde.h"
-#include "app/startup.h"
+#include "app/startup_phase.h"
 #include "content/catalogue.h"
 #include "engine/number_format.h"
 #include "engine/papers.h"

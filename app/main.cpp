@@ -2,6 +2,7 @@
 // The program takes no command line: Qt is given the program name only.
 
 #include "app/startup.h"
+#include "app/startup_phase.h"
 #include "platform/picture_formats.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "about/Aproposde.h"
 #include "about/emblem.h"
 #include "app/hsk.h"
+#include "app/startup_phase.h"
 #include "content/catalogue.h"
 #include "pages/clip_player.h"
 #include "pages/question_pages.h"
@@ -13,20 +14,16 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLibraryInfo>
-#include <QLoggingCategory>
 #include <QTimer>
 #include <QTranslator>
 #include <QWindow>
 
 #include <fontconfig/fontconfig.h>
 
-#include <chrono>
 #include <functional>
 #include <memory>
 
 namespace {
-Q_LOGGING_CATEGORY(startup_log, "parvolis.startup", QtWarningMsg)
-
 // Runs `work` once the window's first frame has been drawn: the expose that
 // brings the first frame is handled in full (painted and sent to the screen)
 // before the queued call runs, and that call comes before the candidate can
@@ -52,15 +49,6 @@ public:
 private:
     std::function<void()> work_;
 };
-}
-
-void mark_startup_phase(const char* phase)
-{
-    if (!startup_log().isDebugEnabled())
-        return;
-    const auto now = std::chrono::steady_clock::now().time_since_epoch();
-    qCDebug(startup_log, "%s %lld", phase,
-            static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
 }
 
 startup_preparation::startup_preparation()

@@ -33,8 +33,11 @@ private:
     std::future<content> content_;
 };
 
-// Fonts the layout was measured in: Tahoma from Wine's metric-compatible
-// files, SimHei drawn with a font that covers simplified Chinese.
+// The fonts the windows are written in. Every control has a fixed size and
+// position in pixels, chosen for captions in Tahoma and SimHei: Tahoma comes
+// from Wine's files, which have its character widths, and SimHei is drawn
+// with WenQuanYi Zen Hei, which covers simplified Chinese, so each caption
+// fits its box.
 void install_fonts();
 
 // Qt's own texts (context menus, the buttons of message boxes) in French,
@@ -43,8 +46,3 @@ void install_fonts();
 void install_french_translations(QApplication& application);
 
 int run_program(QApplication& application, startup_preparation& preparation);
-
-// Notes that start-up has reached `phase`, with the time on the system's
-// monotonic clock, in the logging category "parvolis.startup" (off unless
-// QT_LOGGING_RULES turns it on; the start-up benchmark reads it).
-void mark_startup_phase(const char* phase);

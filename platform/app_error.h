@@ -1,6 +1,9 @@
 #pragma once
-// The one error type of the program. Handlers never catch it: the event loop
-// reports it in a message box, and during start-up it ends the program.
+// The one error type of the program. Code that fails throws it and does not
+// handle it itself: Qt lets no exception cross its event dispatch, so an event
+// handler that may fail catches it at its edge and reports it in a message box
+// (report_handler_error(), error_reporting.h), and the program goes on; during
+// start-up it is reported the same way and ends the program.
 // `kind` names the error class as the candidate's error box shows it
 // (e.g. "EMCIDeviceError"), `message` is the human-readable text.
 

@@ -1,6 +1,7 @@
 #pragma once
-// The controls' fonts are sized in pixels, as they were drawn, so that the
-// text keeps its place in the fixed layouts whatever the screen's resolution.
+// Fonts sized in pixels rather than points, like the controls' fixed sizes
+// and positions, so that a caption fills its box alike at any screen
+// resolution (Qt's high-DPI scaling then scales the text and the box together).
 
 #include <QFont>
 #include <QString>

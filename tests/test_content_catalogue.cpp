@@ -322,7 +322,7 @@ private slots:
 
         // A gap is read in its sentence, which may run over the passage's
         // hand-broken lines, up to its closing quote; other questions by their stem.
-        page gaps{3, genre::texte_a_trous, {{91, {}, {}, {}, {}}, {92, {}, {}, {}, {}}, {96, {}, {}, {}, {}}}, {}};
+        page gaps{3, genre::texte_a_trous, {{91, {}, {}, {}, {}}, {92, {}, {}, {}, {}}, {96, {}, {}, {}, {}}}, {}, {}};
         gaps.texte = {QStringLiteral("    我是中学生，喜欢91。每个星期六，"), QStringLiteral("我们去92踢球。"),
                       QStringLiteral("她说：“妈妈96红色。”")};
         QCOMPARE(question_prompt(gaps, gaps.questions[0]), QStringLiteral("我是中学生，喜欢91。"));

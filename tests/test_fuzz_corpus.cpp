@@ -105,7 +105,10 @@ private slots:
         QCOMPARE(outcome_of(entry, file.readAll()), expected);
     }
 
-    void jpeg_bombs_fail_at_once_in_little_memory()
+    // Refused before their pixels are decoded: the peak resident
+    // memory shows it (a wall-clock limit would fail on a slow or
+    // instrumented build without saying anything about the decoder).
+    void jpeg_bombs_are_refused_in_little_memory()
     {
         const QByteArray bomb = progressive_jpeg(30000, 30000);
         QCOMPARE(jpeg_outcome(progressive_jpeg(64, 24)), QStringLiteral("ok 64x24")); // the maker makes JPEG
@@ -113,8 +116,6 @@ private slots:
         const QByteArray record = write_picture_record(QStringLiteral("TJPEGImage"), bomb);
 
         const long peak_before = peak_memory_kb();
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(picture_record_outcome(record),
                  QStringLiteral("error: Picture record \"fuzz\": Invalid JPEG data: image of 30000 x 30000 "
                                 "pixels is too large"));
@@ -123,7 +124,6 @@ private slots:
         QCOMPARE(jpeg_outcome(progressive_jpeg(4000, 4000)),
                  QStringLiteral("error: Invalid JPEG data: image of 4000 x 4000 pixels needs more than 48 MB "
                                 "to decode"));
-        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         QVERIFY2(peak_memory_kb() - peak_before < 100 * 1024, qPrintable(QString::number(peak_memory_kb())));
     }
 };
