@@ -61,6 +61,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -384,7 +385,7 @@ int main(int argc, char** argv)
     }
     // The window's controls, found by their object names.
     QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("Button1")), Qt::LeftButton);
-    ClipPlayer* player = form.findChild<QWidget*>(QStringLiteral("Section1"))->findChild<ClipPlayer*>();
+    ClipPlayer* player = form.findChild<QTabWidget*>(QStringLiteral("Section1"))->currentWidget()->findChild<ClipPlayer*>();
     const QString clip_name = clip_file_name(section_clips(catalogue::load().pages(1)).front());
     const auto clip = decode_clip(clip_name);
     if (!player || !player->isVisible() || !clip) {
