@@ -62,6 +62,7 @@ private slots:
         QApplication::sendEvent(f.option(51, 1), &early);
         QTest::mouseRelease(f.option(51, 1), Qt::LeftButton, {}, local);
         QCOMPARE(answered(f), 0);
+        QVERIFY(f.StatusBar()->text(1).isEmpty()); // nothing recorded either
         QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, lower_part, 1000);
         QCOMPARE(f.answer(51), 2);
         QCOMPARE(f.StatusBar()->text(1), QStringLiteral("Nombre de réponses : 1 / 40"));
