@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace audio {
 
 device_rules::device_rules(sound_output& output, audio_clock& clock)
@@ -197,10 +199,7 @@ void device_rules::post_notice(device_id id, device& d, notice code)
 // countdown of the output starts.
 void device_rules::update_timers()
 {
-    bool any_playing = false;
-    for (const auto& entry : devices_)
-        any_playing = any_playing || entry.second.state == mode::playing;
-    if (any_playing) {
+    if (any_playing()) {
         idle_timer_->stop();
         if (!refill_timer_->active())
             refill_timer_->start(refill_interval_ms, false);
@@ -215,10 +214,14 @@ void device_rules::update_timers()
 // the mixer and the stream the sound server keeps for us.
 void device_rules::close_idle_output()
 {
-    for (const auto& entry : devices_)
-        if (entry.second.state == mode::playing)
-            return;
-    output_.close_output();
+    if (!any_playing())
+        output_.close_output();
+}
+
+bool device_rules::any_playing() const
+{
+    return std::any_of(devices_.begin(), devices_.end(),
+                       [](const auto& entry) { return entry.second.state == mode::playing; });
 }
 
 } // namespace audio

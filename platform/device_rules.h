@@ -89,6 +89,7 @@ private:
     void post_notice(device_id id, device& d, notice code);
     void update_timers();
     void close_idle_output();
+    bool any_playing() const;
 
     sound_output& output_;
     std::map<device_id, device> devices_;

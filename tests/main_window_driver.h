@@ -142,11 +142,12 @@ public:
         return 0;
     }
 
-    // The key of question q in the paper the menu shows checked: 1 (A) to 4 (D).
-    int key(int q) const
+    // The key of question q in paper `paper`, and in the paper the menu shows checked: 1 (A) to 4 (D).
+    static int key_of(int paper, int q)
     {
-        return paper_table().at(static_cast<std::size_t>(checked_paper() - 1)).cle[q - 1] - 'A' + 1;
+        return paper_table().at(static_cast<std::size_t>(paper - 1)).cle[q - 1] - 'A' + 1;
     }
+    int key(int q) const { return key_of(checked_paper(), q); }
 
     // The clip players of section 1, page by page, then those not yet on a page.
     std::vector<ClipPlayer*> clip_players() const

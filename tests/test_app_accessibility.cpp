@@ -36,12 +36,9 @@ QAccessibleInterface* focus_holder_of(const main_window_driver& f, int numero)
 QString without_ampersand(QString caption) { return caption.remove(u'&'); }
 }
 
-class Accessibility : public QObject, main_window_fixture {
+class Accessibility : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void option_actions_answer_through_the_click_path()
     {
         QVERIFY(show());

@@ -30,12 +30,9 @@ QString caption(QWidget* w)
 }
 }
 
-class MainWindow : public QObject, main_window_fixture {
+class MainWindow : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void window_properties()
     {
         QCOMPARE(form->windowTitle(), QStringLiteral("Parvolis - Test HSK élémentaire"));

@@ -35,12 +35,9 @@ int checked_count(const main_window_driver& f)
 }
 }
 
-class QuestionPages : public QObject, main_window_fixture {
+class QuestionPages : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void what_the_sets_hold()
     {
         QCOMPARE(f.Section1()->count(), 45);

@@ -76,8 +76,6 @@ double cpu_ms()
     return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
 }
 
-int key_of(int paper, int q) { return paper_table().at(static_cast<std::size_t>(paper - 1)).cle[q - 1] - 'A' + 1; }
-
 // The key of finished section n as its review window lists it, letter by
 // letter, and the same questions' key in paper `paper`.
 QString key_in_review(const main_window_driver& f, int n)
@@ -96,17 +94,14 @@ QString key_letters(int paper, int n)
 {
     QString letters;
     for (int q = section(n).premiere_question; q <= section(n).derniere_question; ++q)
-        letters += QChar(u'@' + key_of(paper, q));
+        letters += QChar(u'@' + main_window_driver::key_of(paper, q));
     return letters;
 }
 }
 
-class Papers : public QObject, main_window_fixture {
+class Papers : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void menu_offered_on_the_home_screen_only()
     {
         QVERIFY(show());
@@ -150,8 +145,8 @@ private slots:
 
         // The new pages work as the old ones did, on the new key.
         f.Button2()->click();
-        QTest::mouseClick(f.option(51, key_of(2, 51) - 1), Qt::LeftButton);
-        QCOMPARE(f.answer(51), key_of(2, 51));
+        QTest::mouseClick(f.option(51, f.key_of(2, 51) - 1), Qt::LeftButton);
+        QCOMPARE(f.answer(51), f.key_of(2, 51));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QCOMPARE(f.score2()->text(), QStringLiteral("2.5%"));
         for (QPushButton* start : {f.Button1(), f.Button3()}) {
@@ -168,7 +163,7 @@ private slots:
         QVERIFY(shows_text(f.Section2(), stem1));
         QVERIFY(audio.file_of(f.clip_players().front()).startsWith(QLatin1String("ressources/Q")));
         f.Button2()->click();
-        QTest::mouseClick(f.option(51, key_of(1, 51) - 1), Qt::LeftButton);
+        QTest::mouseClick(f.option(51, f.key_of(1, 51) - 1), Qt::LeftButton);
         QTest::mouseClick(f.terminer(), Qt::LeftButton);
         QCOMPARE(f.score2()->text(), QStringLiteral("2.5%"));
         qInfo("switch to paper 2: %lld ms (processor %.0f ms), back to paper 1 (confirmation answered at once): %lld ms",

@@ -74,12 +74,9 @@ const question* later_question_of(const catalogue& c, int n, genre g)
 }
 }
 
-class Review : public QObject, main_window_fixture {
+class Review : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void items_follow_results_and_windows_close_with_a_new_start()
     {
         QVERIFY(show());

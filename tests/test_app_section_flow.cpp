@@ -85,12 +85,9 @@ void sit_whole_test(const main_window_driver& f, const char* key, int wrong2, in
 }
 }
 
-class SectionFlow : public QObject, main_window_fixture {
+class SectionFlow : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     void starting_shows_first_page_title_and_empty_panels()
     {
         QVERIFY(show());

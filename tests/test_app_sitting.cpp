@@ -35,12 +35,9 @@ qint64 ink(const QFont& font)
 }
 }
 
-class Sitting : public QObject, main_window_fixture {
+class Sitting : public main_window_fixture {
     Q_OBJECT
 private slots:
-    void init() { open_window(); }
-    void cleanup() { close_window(); }
-
     // The second click of a double-click on "Démarrer" lands on option B of
     // question 51, shown under the pointer by the first click.
     void double_click_on_start_records_nothing()
